@@ -1,0 +1,40 @@
+# Every system DLL but KERNEL32 and OLEACC is bound with delayed loading, so
+# that nothing is loaded before the DLL search path is restricted. Each gets a
+# delay-import library made from mingw-w64's own import library, and programs
+# link with -nodefaultlibs so that a function missing here fails the link
+# instead of silently becoming an ordinary import.
+
+set(LITE_DELAY_LOADED_DLLS
+    ADVAPI32.dll GDI32.dll MSIMG32.dll OLEAUT32.dll SHELL32.dll SHLWAPI.dll USER32.dll
+    VERSION.dll WININET.dll ole32.dll COMCTL32.dll gdiplus.dll UxTheme.dll WINHTTP.dll
+    WINMM.dll USERENV.dll CRYPT32.dll WINTRUST.dll)
+
+set(LITE_DELAY_IMPORT_LIBS "")
+foreach(dll IN LISTS LITE_DELAY_LOADED_DLLS)
+  string(TOLOWER "${dll}" lower)
+  string(REGEX REPLACE "\\.dll$" "" base "${lower}")
+  set(import_lib "${CMAKE_FIND_ROOT_PATH}/lib/lib${base}.a")
+  set(delay_lib "${CMAKE_BINARY_DIR}/delayimp/lib${base}_delay.a")
+  add_custom_command(
+    OUTPUT "${delay_lib}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/delayimp"
+    COMMAND "${PROJECT_SOURCE_DIR}/cmake/make-delay-import-lib.sh" "${LITE_MINGW_TRIPLE}"
+            "${import_lib}" "${dll}" "${delay_lib}"
+    DEPENDS "${PROJECT_SOURCE_DIR}/cmake/make-delay-import-lib.sh" "${import_lib}"
+    COMMENT "Delay-import library for ${dll}"
+    VERBATIM)
+  list(APPEND LITE_DELAY_IMPORT_LIBS "${delay_lib}")
+endforeach()
+add_custom_target(lite_delay_import_libs DEPENDS ${LITE_DELAY_IMPORT_LIBS})
+
+# Links |target| with only the libraries named here: the C and C++ runtimes
+# statically, KERNEL32 and OLEACC the ordinary way, the rest delay-loaded.
+function(lite_link_windows_program target)
+  add_dependencies(${target} lite_delay_import_libs)
+  target_link_options(${target} PRIVATE -nodefaultlibs -municode -mwindows)
+  target_link_libraries(${target} PRIVATE
+    -Wl,--start-group
+    ${LITE_DELAY_IMPORT_LIBS}
+    -lstdc++ -lmingw32 -lgcc -lgcc_eh -lmingwex -lmsvcrt -lpthread -lkernel32 -loleacc
+    -Wl,--end-group)
+endfunction()

@@ -1,0 +1,44 @@
+# Compiler settings shared by every target, and helpers to declare them.
+
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+option(LITE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(LITE_FUZZ "Build the libFuzzer targets (clang)" OFF)
+option(LITE_BUILD_TESTS "Build the tests" ON)
+
+set(LITE_WARNINGS -Wall -Wextra -Werror -Wno-missing-field-initializers)
+
+if(LITE_SANITIZE)
+  # The vptr check needs RTTI, which production code is built without.
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize=vptr -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize=vptr)
+endif()
+
+if(WIN32)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+                          WINVER=0x0601)
+  # No MinGW runtime DLLs beside the programs: everything links statically.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# Production code: no exceptions, no RTTI, warnings are errors.
+function(lite_production_target target)
+  target_compile_options(${target} PRIVATE ${LITE_WARNINGS} -fno-exceptions -fno-rtti)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# Platform-free library: built by every preset.
+function(lite_library name)
+  add_library(${name} STATIC ${ARGN})
+  lite_production_target(${name})
+endfunction()
+
+# Tests: warnings are errors; GoogleTest itself may use exceptions.
+function(lite_test_target target)
+  target_compile_options(${target} PRIVATE ${LITE_WARNINGS})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
