@@ -27,14 +27,25 @@ foreach(dll IN LISTS LITE_DELAY_LOADED_DLLS)
 endforeach()
 add_custom_target(lite_delay_import_libs DEPENDS ${LITE_DELAY_IMPORT_LIBS})
 
-# Links |target| with only the libraries named here: the C and C++ runtimes
-# statically, KERNEL32 and OLEACC the ordinary way, the rest delay-loaded.
-function(lite_link_windows_program target)
+# Every Windows executable ends its link line with one group: the delay-import
+# libraries, the C and C++ runtimes statically, and KERNEL32 and OLEACC the
+# ordinary way. The standard-libraries variable is the only place CMake puts
+# after the targets' own (transitive) libraries.
+string(JOIN " " CMAKE_CXX_STANDARD_LIBRARIES
+       -Wl,--start-group ${LITE_DELAY_IMPORT_LIBS}
+       -lstdc++ -lmingw32 -lgcc -lgcc_eh -lmoldname -lmingwex -lmsvcrt -lpthread -luuid
+       -lkernel32 -loleacc -Wl,--end-group)
+set(CMAKE_C_STANDARD_LIBRARIES "${CMAKE_CXX_STANDARD_LIBRARIES}")
+
+# A Windows executable that links with those libraries only.
+function(lite_windows_executable target)
   add_dependencies(${target} lite_delay_import_libs)
+endfunction()
+
+# The shipped program: -nodefaultlibs keeps g++ from adding user32, advapi32,
+# shell32 and the like, so that a function missing from the delay-import
+# libraries fails the link instead of becoming an ordinary import.
+function(lite_link_windows_program target)
+  lite_windows_executable(${target})
   target_link_options(${target} PRIVATE -nodefaultlibs -municode -mwindows)
-  target_link_libraries(${target} PRIVATE
-    -Wl,--start-group
-    ${LITE_DELAY_IMPORT_LIBS}
-    -lstdc++ -lmingw32 -lgcc -lgcc_eh -lmingwex -lmsvcrt -lpthread -lkernel32 -loleacc
-    -Wl,--end-group)
 endfunction()

@@ -47,10 +47,10 @@ base::String16 FileLogger::DirectoryOf(base::StringPiece16 path) {
 int FileLogger::Rotate() {
   const base::String16 old_path = OldLogPath(path_);
   uint32_t replace_error = 0;
-  if (file_system_->ReplaceFile(old_path, path_, &replace_error))
+  if (file_system_->ReplaceOldLog(old_path, path_, &replace_error))
     return 0;
   uint32_t move_error = 0;
-  if (file_system_->MoveFile(path_, old_path, &move_error))
+  if (file_system_->MoveLog(path_, old_path, &move_error))
     return 0;
   int error = FileErrorFromSystemError(replace_error);
   if (error == FILE_ERROR_NOT_FOUND)

@@ -1,7 +1,8 @@
 #include "logging/log_file_system_win.h"
 
-#include <wincrypt.h>
 #include <windows.h>
+// windows.h first: the other system headers build on its types.
+#include <wincrypt.h>
 
 #include "base/win/scoped_handle.h"
 #include "base/win/wide.h"
@@ -124,7 +125,7 @@ class WinLogFileSystem : public LogFileSystem {
     return std::make_unique<WinLogFile>(file);
   }
 
-  bool ReplaceFile(const String16& replaced,
+  bool ReplaceOldLog(const String16& replaced,
                    const String16& replacement,
                    uint32_t* error) override {
     if (::ReplaceFileW(AsWide(replaced), AsWide(replacement), nullptr,
@@ -135,7 +136,7 @@ class WinLogFileSystem : public LogFileSystem {
     return false;
   }
 
-  bool MoveFile(const String16& from, const String16& to, uint32_t* error) override {
+  bool MoveLog(const String16& from, const String16& to, uint32_t* error) override {
     if (::MoveFileW(AsWide(from), AsWide(to)))
       return true;
     *error = ::GetLastError();

@@ -2,8 +2,6 @@
 
 #include "logging/log_message.h"
 
-namespace lite_installer {
-
 namespace {
 
 constexpr char kDefaultBrandId[] = "velnor";
@@ -37,4 +35,3 @@ void BrandPackageInfo::FillDefaults() {
   LogBrandInfo(info_);
 }
 
-}  // namespace lite_installer

@@ -8,8 +8,6 @@
 
 #include "base/strings.h"
 
-namespace lite_installer {
-
 // Tri-state defaults: 0 unset, 1 true, 2 false.
 enum TriState : int { kTriStateUnset = 0, kTriStateTrue = 1, kTriStateFalse = 2 };
 
@@ -37,7 +35,5 @@ class BrandPackageInfo {
   const base::String16 temp_dir_;
   BrandInfo info_;
 };
-
-}  // namespace lite_installer
 
 #endif  // INSTALLER_LITE_INSTALLER_BRAND_PACKAGE_INFO_H_

@@ -1,7 +1,5 @@
 #include "installer/lite_installer/distrib_info_params.h"
 
-namespace lite_installer {
-
 // Neither the switch nor the tag is read yet: a run has no parameters.
 void DistribInfoParams::Load() {
   params_.clear();
@@ -15,4 +13,3 @@ bool DistribInfoParams::GetValue(const std::string& key, std::string* value) con
   return true;
 }
 
-}  // namespace lite_installer

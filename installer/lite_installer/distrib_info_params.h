@@ -6,8 +6,6 @@
 #include <map>
 #include <string>
 
-namespace lite_installer {
-
 class DistribInfoParams {
  public:
   using ParamMap = std::map<std::string, std::string>;
@@ -20,7 +18,5 @@ class DistribInfoParams {
  private:
   ParamMap params_;
 };
-
-}  // namespace lite_installer
 
 #endif  // INSTALLER_LITE_INSTALLER_DISTRIB_INFO_PARAMS_H_

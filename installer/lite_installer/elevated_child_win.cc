@@ -11,9 +11,11 @@
 #include "installer/lite_installer/remote_progress_observer_win.h"
 #include "logging/log_message.h"
 
-namespace lite_installer {
-
 namespace {
+
+using lite_installer::kExitElevatedRunFailed;
+using lite_installer::ProcessCommandLine;
+using lite_installer::RemoteProgressObserver;
 
 constexpr char kGoEventName[] = "0c0f0f0d-6434-4cfd-a5e9-23e9ca4d94b6";
 constexpr char kCancelEventName[] = "fef32d6d-67e9-4654-b314-6c72098ff5d1";
@@ -65,6 +67,8 @@ int ExecuteAsAdmin() {
 }
 
 }  // namespace
+
+namespace lite_installer {
 
 int RunElevatedChild() {
   return ExecuteAsAdmin();

@@ -2,9 +2,7 @@
 
 #include "logging/log_message.h"
 
-namespace lite_installer {
-
-Installer::Installer(InstallerObserver* observer,
+Installer::Installer(lite_installer::InstallerObserver* observer,
                      const BrandPackageInfo* brand,
                      const DistribInfoParams* distrib,
                      bool run_background_tasks)
@@ -27,4 +25,3 @@ bool Installer::RunModule(const base::String16& archive_path, const base::Comman
   return false;
 }
 
-}  // namespace lite_installer

@@ -7,16 +7,17 @@
 #include "base/strings.h"
 #include "installer/lite_installer/exit_codes.h"
 
-namespace lite_installer {
-
 class BrandPackageInfo;
 class DistribInfoParams;
+
+namespace lite_installer {
 class InstallerObserver;
+}  // namespace lite_installer
 
 class Installer {
  public:
   // None of the pointers is owned; each may be null.
-  Installer(InstallerObserver* observer,
+  Installer(lite_installer::InstallerObserver* observer,
             const BrandPackageInfo* brand,
             const DistribInfoParams* distrib,
             bool run_background_tasks);
@@ -37,16 +38,14 @@ class Installer {
   int GetExitCode() const { return exit_code_; }
 
  protected:
-  InstallerObserver* const observer_;
+  lite_installer::InstallerObserver* const observer_;
   const BrandPackageInfo* const brand_;
   const DistribInfoParams* const distrib_;
   const bool run_background_tasks_;
   bool make_default_ = false;
   bool send_statistics_ = false;
   bool install_pin_ = false;
-  int exit_code_ = kExitNoSetupResult;
+  int exit_code_ = lite_installer::kExitNoSetupResult;
 };
-
-}  // namespace lite_installer
 
 #endif  // INSTALLER_LITE_INSTALLER_INSTALLER_H_

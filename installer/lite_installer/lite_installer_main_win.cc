@@ -29,9 +29,6 @@
 
 namespace {
 
-using lite_installer::BrandPackageInfo;
-using lite_installer::DistribInfoParams;
-
 constexpr int64_t kLogFileMaxSize = 1048576;
 constexpr uint64_t kRequiredDiskSpace = 629145600;  // 600 MiB
 
@@ -74,10 +71,10 @@ void ShowCpuNotSupported(bool has_sse3, uint16_t language_id) {
 int InstallSilently(const base::CommandLine& command_line,
                     BrandPackageInfo* brand,
                     DistribInfoParams* distrib) {
-  lite_installer::Installer installer(nullptr, brand, distrib, true);
+  Installer installer(nullptr, brand, distrib, true);
   installer.SetMakeDefault(command_line.HasSwitch("make-browser-default-after-import"));
   installer.SetSendStatistics(command_line.HasSwitch("send-statistics") ||
-                              brand->info().send_statistics < lite_installer::kTriStateFalse);
+                              brand->info().send_statistics < kTriStateFalse);
   installer.SetInstallPin(!command_line.HasSwitch("disablevnpin"));
   installer.InstallNow();
   return installer.GetExitCode();

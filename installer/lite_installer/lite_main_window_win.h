@@ -9,10 +9,10 @@
 
 #include "installer/lite_installer/installer.h"
 
-namespace lite_installer {
-
 class BrandPackageInfo;
 class DistribInfoParams;
+
+namespace lite_installer {
 
 extern const wchar_t kMainWindowClassName[];
 

@@ -1,8 +1,9 @@
 #include "installer/lite_installer/ui_platform_scope_win.h"
 
+#include <windows.h>
+// windows.h first: the other system headers build on its types.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 namespace lite_installer {
 

@@ -19,8 +19,8 @@ struct FakeState {
   bool fail_directories = false;
   bool fail_open = false;
   bool fail_length = false;
-  uint32_t replace_error = 0;  // nonzero: ReplaceFile fails with it
-  uint32_t move_error = 0;     // nonzero: MoveFile fails with it
+  uint32_t replace_error = 0;  // nonzero: ReplaceOldLog fails with it
+  uint32_t move_error = 0;     // nonzero: MoveLog fails with it
   std::vector<String16> created_directories;
 };
 
@@ -74,7 +74,7 @@ class FakeFileSystem : public LogFileSystem {
     state_->files[path];
     return std::make_unique<FakeFile>(state_, path);
   }
-  bool ReplaceFile(const String16& replaced,
+  bool ReplaceOldLog(const String16& replaced,
                    const String16& replacement,
                    uint32_t* error) override {
     if (state_->replace_error) {
@@ -85,7 +85,7 @@ class FakeFileSystem : public LogFileSystem {
     state_->files.erase(replacement);
     return true;
   }
-  bool MoveFile(const String16& from, const String16& to, uint32_t* error) override {
+  bool MoveLog(const String16& from, const String16& to, uint32_t* error) override {
     if (state_->move_error) {
       *error = state_->move_error;
       return false;
