@@ -1,0 +1,107 @@
+// Whole runs of the installer: the kinds of run, the instance check, the log.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/installer_run.h"
+
+namespace {
+
+using test::Contains;
+using test::InstallerRun;
+
+constexpr char kStartLine[] = "INFO: -------------------------------------- Start install.";
+
+// The first top-level window of |process_id| with the installer's class.
+HWND FindInstallerWindow(DWORD process_id) {
+  HWND window = nullptr;
+  while ((window = ::FindWindowExW(nullptr, window, L"VelnorLiteInstallerWindow", nullptr))) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == process_id)
+      return window;
+  }
+  return nullptr;
+}
+
+HWND WaitForInstallerWindow(const InstallerRun& run) {
+  for (int i = 0; i < 300; ++i) {
+    if (HWND window = FindInstallerWindow(run.process_id()))
+      return window;
+    if (::WaitForSingleObject(run.process(), 50) == WAIT_OBJECT_0)
+      return nullptr;
+  }
+  return nullptr;
+}
+
+TEST(EntryFlowTest, InterfaceProbeEndsTheRunBeforeAnythingElse) {
+  InstallerRun run(
+      L"--check-the-interface --run-as-admin --parent-installer-process-id=x --silent");
+  ASSERT_TRUE(run.started());
+  EXPECT_EQ(run.Wait(), 701);
+  const std::vector<std::string> messages = run.OwnLogMessages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], kStartLine);
+  EXPECT_EQ(messages[1],
+            "INFO: Handled non install cmd line option by win10 default browser helper, ret code: "
+            "701");
+}
+
+TEST(EntryFlowTest, SilentRunWalksTheFlowAndLogsItsExitCode) {
+  // A switch in capitals with a slash is still "silent".
+  InstallerRun run(L"/SILENT --brand-name=auto");
+  ASSERT_TRUE(run.started());
+  EXPECT_EQ(run.Wait(), 400);
+
+  const std::vector<std::string> lines = run.LogRecords();
+  ASSERT_FALSE(lines.empty());
+  for (const std::string& line : lines)
+    EXPECT_TRUE(test::IsWellFormedLogRecord(line)) << line;
+
+  const std::vector<std::string> messages = run.OwnLogMessages();
+  ASSERT_GE(messages.size(), 6u);
+  EXPECT_EQ(messages.front(), kStartLine);
+  EXPECT_EQ(messages[1], "INFO: Runned in secure environment.");
+  EXPECT_EQ(messages[2], "INFO: Lite installer mode.");
+  EXPECT_EQ(messages[3], "INFO: Installer process id: " + std::to_string(run.process_id()));
+  const std::wstring& dir = run.temp_dir();
+  EXPECT_EQ(messages[4], "INFO: Temporary path is: " + std::string(dir.begin(), dir.end()));
+  EXPECT_TRUE(Contains(messages, "INFO: Brand id: velnor"));
+  EXPECT_TRUE(Contains(messages, "INFO: Installing in silent mode."));
+  EXPECT_EQ(messages.back(), "INFO: Installer exit with code: 400");
+  // The log names the entry point as the function of its own lines.
+  EXPECT_NE(lines.back().find(" (wWinMain:"), std::string::npos) << lines.back();
+}
+
+TEST(EntryFlowTest, SecondInstanceDefersToTheFirstAndExitsWith600) {
+  InstallerRun first(L"");
+  ASSERT_TRUE(first.started());
+  HWND window = WaitForInstallerWindow(first);
+  ASSERT_NE(window, nullptr) << "the first run shows no window";
+
+  // The second run shares the temporary directory, as two runs of one user do.
+  InstallerRun second(L"--silent", first.temp_dir());
+  ASSERT_TRUE(second.started());
+  EXPECT_EQ(second.Wait(), 600);
+  const std::vector<std::string> messages = second.OwnLogMessages();
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                kStartLine, "INFO: Runned in secure environment.", "INFO: Lite installer mode.",
+                "INFO: Another installer instance is already running.",
+                "INFO: Master installer process id: " + std::to_string(first.process_id())}));
+
+  // The first run goes on until its user closes the window.
+  EXPECT_EQ(first.Wait(0), STILL_ACTIVE);
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(first.Wait(), 500);
+  const std::vector<std::string> first_messages = first.OwnLogMessages();
+  EXPECT_TRUE(Contains(first_messages, "INFO: User cancelled installation."));
+  EXPECT_EQ(first_messages.back(), "INFO: Installer exit with code: 500");
+}
+
+TEST(EntryFlowTest, SemiSilentIsSilent) {
+  InstallerRun run(L"--semi-silent");
+  ASSERT_TRUE(run.started());
+  EXPECT_EQ(run.Wait(), 400);
+  EXPECT_TRUE(Contains(run.OwnLogMessages(), "INFO: Installing in silent mode."));
+}
+
+}  // namespace
