@@ -18,11 +18,22 @@ if(LITE_SANITIZE)
   add_link_options(-fsanitize=address,undefined -fno-sanitize=vptr)
 endif()
 
+if(LITE_FUZZ)
+  # Coverage for libFuzzer in every library the fuzzers link, not only in the
+  # fuzzers themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize=vptr
+                      -fno-sanitize-recover=all)
+endif()
+
 if(WIN32)
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                           WINVER=0x0601)
   # No MinGW runtime DLLs beside the programs: everything links statically.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # A web installer is downloaded by every user: drop unused code and, in
+  # release builds, the symbol table.
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-Wl,--gc-sections $<$<CONFIG:Release>:-s>)
 endif()
 
 # Production code: no exceptions, no RTTI, warnings are errors.
