@@ -53,3 +53,15 @@ function(lite_test_target target)
   target_compile_options(${target} PRIVATE ${LITE_WARNINGS})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
+
+# Header-only libraries from Debian's /usr/include, exposed through links in the
+# build tree: the mingw-w64 compilers must not see the rest of /usr/include.
+set(LITE_THIRD_PARTY_INCLUDE "${CMAKE_BINARY_DIR}/third_party/include")
+file(MAKE_DIRECTORY "${LITE_THIRD_PARTY_INCLUDE}")
+foreach(header_dir nlohmann)
+  if(NOT EXISTS "${LITE_THIRD_PARTY_INCLUDE}/${header_dir}")
+    file(CREATE_LINK "/usr/include/${header_dir}" "${LITE_THIRD_PARTY_INCLUDE}/${header_dir}"
+         SYMBOLIC)
+  endif()
+endforeach()
+include_directories(SYSTEM "${LITE_THIRD_PARTY_INCLUDE}")

@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Quoting is exact for any text the splitter can carry: not empty, no tab,
   // no NUL.
-  if (!text.empty() && text.find_first_of(base::StringPiece16(u"\t\0", 2)) == base::String16::npos) {
+  if (!text.empty() &&
+      text.find_first_of(base::StringPiece16(u"\t\0", 2)) == base::String16::npos) {
     const std::vector<base::String16> args =
         base::SplitCommandLineArguments(u"p " + base::QuoteArgument(text));
     Check(args.size() == 2 && args[1] == text);

@@ -75,8 +75,8 @@ class FakeFileSystem : public LogFileSystem {
     return std::make_unique<FakeFile>(state_, path);
   }
   bool ReplaceOldLog(const String16& replaced,
-                   const String16& replacement,
-                   uint32_t* error) override {
+                     const String16& replacement,
+                     uint32_t* error) override {
     if (state_->replace_error) {
       *error = state_->replace_error;
       return false;
