@@ -145,6 +145,15 @@ std::string ToLowerASCII(std::string_view text) {
   return out;
 }
 
+std::string ToUpperASCII(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - ('a' - 'A'));
+  }
+  return out;
+}
+
 String16 ToLowerASCII(StringPiece16 text) {
   String16 out(text);
   for (char16_t& c : out)

@@ -24,6 +24,7 @@ String16 ASCIIToUTF16(std::string_view ascii);
 std::string LowByteNarrow(StringPiece16 text);
 
 std::string ToLowerASCII(std::string_view text);
+std::string ToUpperASCII(std::string_view text);
 String16 ToLowerASCII(StringPiece16 text);
 bool EqualsCaseInsensitiveASCII(std::string_view a, std::string_view b);
 bool EqualsCaseInsensitiveASCII(StringPiece16 a, StringPiece16 b);

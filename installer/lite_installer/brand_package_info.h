@@ -1,39 +1,69 @@
-// The brand configuration of the run: which brand and partner build this is,
-// its language, links and defaults. Built once by the entry point.
+// The brand configuration of the run: the brand and partner packages carried
+// by the installer, written to the temporary directory for setup, and the
+// brand record filled from their configuration files.
 #ifndef INSTALLER_LITE_INSTALLER_BRAND_PACKAGE_INFO_H_
 #define INSTALLER_LITE_INSTALLER_BRAND_PACKAGE_INFO_H_
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/strings.h"
-
-// Tri-state defaults: 0 unset, 1 true, 2 false.
-enum TriState : int { kTriStateUnset = 0, kTriStateTrue = 1, kTriStateFalse = 2 };
-
-struct BrandInfo {
-  std::string brand_id;
-  std::string brand_name;
-  std::string language;
-  uint16_t language_id = 0;
-  int send_statistics = kTriStateUnset;
-};
+#include "installer/lite_installer/brand_info.h"
+#include "installer/lite_installer/brand_platform.h"
 
 class BrandPackageInfo {
  public:
-  explicit BrandPackageInfo(base::String16 temp_dir);
+  // Resource ids of the packages.
+  static constexpr uint16_t kPartnerPackageId = 320;
+  static constexpr uint16_t kDefaultBrandPackageId = 319;
 
-  // Resolves and applies the brand and partner packages for |brand_name|.
+  // |temp_dir| ends with a backslash (or is empty); |platform| is not owned.
+  BrandPackageInfo(base::String16 temp_dir, BrandPlatform* platform);
+  BrandPackageInfo(const BrandPackageInfo&) = delete;
+  BrandPackageInfo& operator=(const BrandPackageInfo&) = delete;
+  virtual ~BrandPackageInfo();
+
+  virtual bool IsProgramFilesInstallation() const { return info_.program_files_installation; }
+  // Returns the record to its empty state.
+  virtual void Clear();
+
+  // Selects the packages for |brand_name| ("auto", a name, or empty for the
+  // default), writes them to the temporary directory and applies them.
   void GetInfo(const std::string& brand_name);
-  // Fills what the packages left empty and logs the record.
+  void GetInfoFromResources(const std::string& brand_name);
+
+  // Merges one configuration file: strings and tri-states only where still
+  // unset, feature flags always. Logs and ignores a malformed file.
+  void ApplyBrandInfo(std::string_view config_text);
+  // Fills what no configuration set, derives the language id, logs the record.
   void FillDefaults();
+
+  void SaveToRegistry();
+  void SaveLanguageToRegistry();
+  void RemoveFromRegistry();
+
+  std::string GetVariationsUrl(std::string_view uid) const;
+  std::string GetAbtUrl(std::string_view uid) const;
 
   BrandInfo& info() { return info_; }
   const BrandInfo& info() const { return info_; }
+  const base::String16& temp_dir() const { return temp_dir_; }
+  const base::String16& brand_package_path() const { return brand_package_path_; }
+  const base::String16& partner_package_path() const { return partner_package_path_; }
+  bool has_brand_package() const { return has_brand_package_; }
+  bool has_partner_package() const { return has_partner_package_; }
 
  private:
+  void ExtractFromPackage(std::string_view package, const std::string& file_name);
+
   const base::String16 temp_dir_;
+  BrandPlatform* const platform_;
   BrandInfo info_;
+  base::String16 brand_package_path_;
+  base::String16 partner_package_path_;
+  bool has_brand_package_ = false;
+  bool has_partner_package_ = false;
 };
 
 #endif  // INSTALLER_LITE_INSTALLER_BRAND_PACKAGE_INFO_H_

@@ -12,4 +12,3 @@ bool DistribInfoParams::GetValue(const std::string& key, std::string* value) con
   *value = it->second;
   return true;
 }
-

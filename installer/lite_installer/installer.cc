@@ -24,4 +24,3 @@ bool Installer::RunModule(const base::String16& archive_path, const base::Comman
              << ": installation engine is not available in this build";
   return false;
 }
-

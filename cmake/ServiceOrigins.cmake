@@ -1,0 +1,14 @@
+# Origins (scheme, host, port) of the vendor's services. A release sets them;
+# the defaults are under the reserved .example domain so that a build never
+# talks to a real host by accident. Test builds point them at the local
+# vendor services on 127.0.0.1.
+set(LITE_ORIGIN_DOWNLOAD "https://download.velnor.example" CACHE STRING "Download CDN")
+set(LITE_ORIGIN_LEGAL "https://legal.velnor.example" CACHE STRING "Legal documents")
+set(LITE_ORIGIN_BROWSER_API "https://api.browser.velnor.example" CACHE STRING
+    "Browser API (variations seed)")
+set(LITE_ORIGIN_ABT "https://ab.velnor.example" CACHE STRING "A/B service")
+set(LITE_ORIGIN_WEBNTP "https://newtab.velnor.example" CACHE STRING "Web new-tab page")
+
+configure_file(${PROJECT_SOURCE_DIR}/installer/service_origins.h.in
+               ${CMAKE_BINARY_DIR}/generated/installer/service_origins.h @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
