@@ -8,6 +8,7 @@
 #include "base/win/wide.h"
 #include "crash/scoped_crash_reporter.h"
 #include "installer/lite_installer/brand_package_info.h"
+#include "installer/lite_installer/brand_platform_win.h"
 #include "installer/lite_installer/bring_window_to_top_win.h"
 #include "installer/lite_installer/distrib_info_params.h"
 #include "installer/lite_installer/elevated_child_win.h"
@@ -143,7 +144,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
 
   DistribInfoParams distrib;
   distrib.Load();
-  BrandPackageInfo brand(temp_dir);
+  BrandPlatformWin brand_platform;
+  BrandPackageInfo brand(temp_dir, &brand_platform);
   brand.GetInfo(brand_name);
   std::string language;
   if (distrib.GetValue("lang", &language))

@@ -6,7 +6,10 @@
 
 namespace installer {
 
-bool HasEnoughDiskSpace(bool system_level, uint64_t required_bytes);
+// Program Files' volume for a system-level installation, else the local
+// application data volume. True whenever the space cannot be measured, so
+// only a measured shortage stops the installation.
+bool HasEnoughDiskSpace(bool system_level, uint32_t required_bytes);
 
 }  // namespace installer
 
