@@ -20,16 +20,15 @@ constexpr int kWriters = 4;
 const std::regex kRecordLine(
     R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \d{2,}:\d{2,} INFO: writer (\d) record (\d+) x+ )"
     R"(\(\(anonymous namespace\)::ChildRole_log_writer:\d+\))");
-const std::regex kNoteLine(
-    R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \d{2,}:\d{2,} LOGGING: .*)");
+const std::regex kNoteLine(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \d{2,}:\d{2,} LOGGING: .*)");
 
 base::String16 ToString16(const std::wstring& wide) {
   return base::win::FromWide(wide.c_str(), wide.size());
 }
 
 void InstallLogger(const std::wstring& path, int64_t max_size) {
-  logging::InstallLogSink(std::make_unique<logging::FileLogger>(
-      ToString16(path), max_size, logging::CreateWinLogFileSystem()));
+  logging::InstallLogSink(std::make_unique<logging::FileLogger>(ToString16(path), max_size,
+                                                                logging::CreateWinLogFileSystem()));
 }
 
 // args: log path, writer id, record count, size limit.
