@@ -11,6 +11,7 @@
 #include "installer/lite_installer/brand_platform_win.h"
 #include "installer/lite_installer/bring_window_to_top_win.h"
 #include "installer/lite_installer/distrib_info_params.h"
+#include "installer/lite_installer/distrib_platform_win.h"
 #include "installer/lite_installer/elevated_child_win.h"
 #include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/installer.h"
@@ -142,8 +143,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   const base::String16 temp_dir = lite_installer::GetTempDirectory();
   LOG(INFO) << "Temporary path is: " << temp_dir;
 
-  DistribInfoParams distrib;
-  distrib.Load();
+  DistribPlatformWin distrib_platform;
+  DistribInfoParams distrib(&distrib_platform);
+  distrib.Load(command_line);
   BrandPlatformWin brand_platform;
   BrandPackageInfo brand(temp_dir, &brand_platform);
   brand.GetInfo(brand_name);
