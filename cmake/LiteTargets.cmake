@@ -28,6 +28,7 @@ if(LITE_FUZZ)
   # fuzzers themselves.
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize=vptr
                       -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize=vptr)
 endif()
 
 if(WIN32)

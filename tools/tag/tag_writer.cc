@@ -87,7 +87,8 @@ void ReplaceTable(std::string* file, const CertificateTableLocation& old, std::s
 }
 
 bool Locate(const std::string& file, CertificateTableLocation* table, std::string* error) {
-  if (!install_util::LocateCertificateTable(file, table) || table->size < kEntryHeaderSize + 4) {
+  if (file.compare(0, 2, "MZ") != 0 || !install_util::LocateCertificateTable(file, table) ||
+      table->size < kEntryHeaderSize + 4) {
     *error = "the file is not a signed PE image (no certificate table)";
     return false;
   }
