@@ -29,3 +29,9 @@ bool GetFileVersion(const base::String16& path, uint64_t* version) {
 }
 
 }  // namespace installer
+
+std::string GetFileVersionString(const base::String16& path) {
+  uint64_t version = 0;
+  return installer::GetFileVersion(path, &version) ? installer::FormatFileVersion(version)
+                                                   : "0.0.0.0";
+}

@@ -22,9 +22,12 @@ std::wstring InstallerPath() {
 
 }  // namespace
 
-InstallerRun::InstallerRun(const std::wstring& arguments, std::wstring temp_dir)
+InstallerRun::InstallerRun(const std::wstring& arguments,
+                           std::wstring temp_dir,
+                           const std::wstring& program)
     : temp_dir_(temp_dir.empty() ? MakeUniqueTempDir() : std::move(temp_dir)) {
-  process_ = StartProcessWithTemp(L"\"" + InstallerPath() + L"\" " + arguments, temp_dir_);
+  const std::wstring path = program.empty() ? InstallerPath() : program;
+  process_ = StartProcessWithTemp(L"\"" + path + L"\" " + arguments, temp_dir_);
 }
 
 int InstallerRun::Wait(DWORD timeout_ms) {

@@ -14,8 +14,11 @@ namespace test {
 
 class InstallerRun {
  public:
-  // |arguments| follow the program on the command line as they are.
-  explicit InstallerRun(const std::wstring& arguments, std::wstring temp_dir = std::wstring());
+  // |arguments| follow the program on the command line as they are; the
+  // program is the build's installer unless |program| names another copy.
+  explicit InstallerRun(const std::wstring& arguments,
+                        std::wstring temp_dir = std::wstring(),
+                        const std::wstring& program = std::wstring());
 
   bool started() const { return process_.IsValid(); }
   DWORD process_id() const { return ::GetProcessId(process_.Get()); }

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/win/wide.h"
+#include "installer/util/file_version.h"
 #include "tests/win/test_support_win.h"
 
 namespace {
@@ -29,6 +31,17 @@ TEST(ProgramImageTest, VersionResourceNamesTheRelease) {
   EXPECT_EQ(info->dwFileVersionLS, (4u << 16) | 931u);
   EXPECT_EQ(info->dwProductVersionMS, info->dwFileVersionMS);
   EXPECT_EQ(info->dwProductVersionLS, info->dwFileVersionLS);
+}
+
+TEST(ProgramImageTest, FileVersionHelpersReadIt) {
+  const std::wstring path = InstallerPath();
+  EXPECT_EQ(GetFileVersionString(base::win::FromWide(path.c_str(), path.size())), "24.10.4.931");
+  // A file without a version resource.
+  const std::wstring dir = test::MakeUniqueTempDir();
+  const base::String16 plain = base::win::FromWide(dir.c_str(), dir.size()) + u"plain.txt";
+  ::CloseHandle(::CreateFileW(base::win::AsWide(plain), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                              nullptr));
+  EXPECT_EQ(GetFileVersionString(plain), "0.0.0.0");
 }
 
 TEST(ProgramImageTest, ManifestAsksForNoElevationAndDeclaresDpiAwareness) {
