@@ -11,8 +11,11 @@ namespace {
 constexpr char kKeyText[] = "HKEY_CURRENT_USER\\Software\\Velnor\\VelnorBrowser\\";
 
 TEST(RegistryTest, StoreReadRemoveWithTheirLogLines) {
-  test::LogCapture log;
   installer::InstallerRegistryKey key;
+  // The key exists once anything was stored; only then is a missing value
+  // "no value" rather than a failed read.
+  ASSERT_TRUE(key.Store("created", u"1"));
+  test::LogCapture log;
   const std::string name = "test_value_" + std::to_string(::GetCurrentProcessId());
 
   EXPECT_EQ(key.Read(name), u"");
