@@ -3,39 +3,11 @@
 #include <charconv>
 #include <cstdint>
 
+#include "base/strings.h"
+
 namespace base {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence starting at |pos| (a lead byte of
-// 0x80 or more); 0 when it is not well formed: overlong, surrogate, beyond
-// U+10FFFF, or cut short.
-size_t UTF8SequenceLength(std::string_view text, size_t pos) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  size_t extra;
-  uint32_t cp;
-  uint32_t min;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1, cp = lead & 0x1F, min = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, cp = lead & 0x0F, min = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, cp = lead & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (pos + extra >= text.size())
-    return 0;
-  for (size_t i = 1; i <= extra; ++i) {
-    const auto c = static_cast<unsigned char>(text[pos + i]);
-    if ((c & 0xC0) != 0x80)
-      return 0;
-    cp = (cp << 6) | (c & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-    return 0;
-  return extra + 1;
-}
 
 class Parser {
  public:
@@ -197,24 +169,6 @@ class Parser {
         return false;
       if (!AtEnd() && Peek() == ']')
         return Fail("trailing comma");
-    }
-  }
-
-  static void AppendUTF8(uint32_t cp, std::string* out) {
-    if (cp < 0x80) {
-      out->push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
   }
 
@@ -392,26 +346,12 @@ class Parser {
   std::string error_;
 };
 
-bool IsValidUTF8(std::string_view text) {
-  for (size_t pos = 0; pos < text.size();) {
-    if (static_cast<unsigned char>(text[pos]) < 0x80) {
-      ++pos;
-      continue;
-    }
-    const size_t length = UTF8SequenceLength(text, pos);
-    if (length == 0)
-      return false;
-    pos += length;
-  }
-  return true;
-}
-
 bool HasOnlyValidStrings(const JsonValue& value) {
   if (value.is_string())
-    return IsValidUTF8(value.get_ref<const std::string&>());
+    return IsStringUTF8(value.get_ref<const std::string&>());
   if (value.is_object()) {
     for (const auto& [key, member] : value.items()) {
-      if (!IsValidUTF8(key) || !HasOnlyValidStrings(member))
+      if (!IsStringUTF8(key) || !HasOnlyValidStrings(member))
         return false;
     }
   } else if (value.is_array()) {

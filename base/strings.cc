@@ -20,52 +20,23 @@ void AppendUTF16(char32_t cp, String16* out) {
   }
 }
 
-void AppendUTF8(char32_t cp, std::string* out) {
-  if (cp < 0x80) {
-    out->push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
-// Decodes one UTF-8 sequence at |*pos|, advancing past it. Overlong forms,
-// surrogates and values above U+10FFFF are rejected (one byte consumed).
+// Decodes one UTF-8 sequence at |*pos|, advancing past it; an ill-formed one
+// becomes U+FFFD and consumes one byte.
 char32_t DecodeUTF8(std::string_view s, size_t* pos) {
   const auto lead = static_cast<unsigned char>(s[*pos]);
-  ++*pos;
-  if (lead < 0x80)
+  if (lead < 0x80) {
+    ++*pos;
     return lead;
-  int extra;
-  char32_t cp;
-  char32_t min;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1, cp = lead & 0x1F, min = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, cp = lead & 0x0F, min = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, cp = lead & 0x07, min = 0x10000;
-  } else {
+  }
+  const size_t length = UTF8SequenceLength(s, *pos);
+  if (length == 0) {
+    ++*pos;
     return kReplacement;
   }
-  size_t p = *pos;
-  for (int i = 0; i < extra; ++i, ++p) {
-    if (p >= s.size() || (static_cast<unsigned char>(s[p]) & 0xC0) != 0x80)
-      return kReplacement;
-    cp = (cp << 6) | (static_cast<unsigned char>(s[p]) & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-    return kReplacement;
-  *pos = p;
+  char32_t cp = lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i)
+    cp = (cp << 6) | (static_cast<unsigned char>(s[*pos + i]) & 0x3F);
+  *pos += length;
   return cp;
 }
 
@@ -97,6 +68,65 @@ bool EqualsNoCase(std::basic_string_view<Char> a, std::basic_string_view<Char> b
 }
 
 }  // namespace
+
+void AppendUTF8(char32_t cp, std::string* out) {
+  if (cp < 0x80) {
+    out->push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+size_t UTF8SequenceLength(std::string_view text, size_t pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  size_t extra;
+  char32_t cp;
+  char32_t min;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1, cp = lead & 0x1F, min = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2, cp = lead & 0x0F, min = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3, cp = lead & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (pos + extra >= text.size())
+    return 0;
+  for (size_t i = 1; i <= extra; ++i) {
+    const auto c = static_cast<unsigned char>(text[pos + i]);
+    if ((c & 0xC0) != 0x80)
+      return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+    return 0;
+  return extra + 1;
+}
+
+bool IsStringUTF8(std::string_view text) {
+  for (size_t pos = 0; pos < text.size();) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
+    const size_t length = UTF8SequenceLength(text, pos);
+    if (length == 0)
+      return false;
+    pos += length;
+  }
+  return true;
+}
 
 String16 UTF8ToUTF16(std::string_view utf8) {
   String16 out;

@@ -17,6 +17,13 @@ using StringPiece16 = std::u16string_view;
 String16 UTF8ToUTF16(std::string_view utf8);
 std::string UTF16ToUTF8(StringPiece16 utf16);
 
+// Appends |code_point| (at most U+10FFFF) encoded as UTF-8.
+void AppendUTF8(char32_t code_point, std::string* out);
+// Length of the well-formed UTF-8 sequence at |pos| (lead byte 0x80 or
+// more); 0 when overlong, a surrogate, beyond U+10FFFF or cut short.
+size_t UTF8SequenceLength(std::string_view text, size_t pos);
+bool IsStringUTF8(std::string_view text);
+
 // Widens each byte to one UTF-16 unit (the inverse of LowByteNarrow).
 String16 ASCIIToUTF16(std::string_view ascii);
 
