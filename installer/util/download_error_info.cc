@@ -5,7 +5,7 @@
 namespace installer {
 
 std::string FormatExceptionInfo(const DownloadErrorInfo& info) {
-  std::string text = "Exception with code=" + std::to_string(info.exception_code);
+  std::string text = "Exception with code=" + std::to_string(info.code);
   if (!info.dll_name.empty())
     text += "dll_name=" + info.dll_name;
   if (!info.proc_name.empty())
@@ -14,7 +14,7 @@ std::string FormatExceptionInfo(const DownloadErrorInfo& info) {
 }
 
 bool IsCryptoProConflict(const DownloadErrorInfo& info) {
-  return info.exception_code == kDelayLoadModuleNotFound &&
+  return info.code == kDelayLoadModuleNotFound &&
          base::EqualsCaseInsensitiveASCII(info.dll_name, "cplib.dll") &&
          base::ToLowerASCII(info.proc_name).find("cryptopro") != std::string::npos;
 }

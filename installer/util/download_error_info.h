@@ -12,7 +12,7 @@ namespace installer {
 constexpr uint32_t kDelayLoadModuleNotFound = 0xC06D007E;
 
 struct DownloadErrorInfo {
-  uint32_t exception_code = 0;
+  uint32_t code = 0;
   std::string dll_name;
   std::string proc_name;
 };

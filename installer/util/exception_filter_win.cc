@@ -6,7 +6,7 @@ namespace installer {
 
 int FilterDownloadException(const EXCEPTION_POINTERS* exception, DownloadErrorInfo* info) {
   const EXCEPTION_RECORD* record = exception->ExceptionRecord;
-  info->exception_code = record->ExceptionCode;
+  info->code = record->ExceptionCode;
   info->dll_name.clear();
   info->proc_name.clear();
   if (record->ExceptionCode == kDelayLoadModuleNotFound && record->NumberParameters >= 1) {
