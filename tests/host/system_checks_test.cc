@@ -23,3 +23,28 @@ TEST(DownloadErrorInfoTest, CryptoProConflictNeedsAllThree) {
 }
 
 }  // namespace
+
+#include "installer/util/request_headers.h"
+
+namespace {
+
+TEST(RequestHeadersTest, LinesAndVersion) {
+  EXPECT_EQ(installer::BuildRequestHeaders(10, 0, 4460, false),
+            u"Accept: */*\r\nSec-CH-UA-Platform: \"Windows\"\r\n"
+            u"Sec-CH-UA-Platform-Version: \"10.0.4460\"");
+  EXPECT_EQ(installer::BuildRequestHeaders(6, 1, 0, true),
+            u"Sec-CH-UA-Platform: \"Windows\"\r\nSec-CH-UA-Platform-Version: \"6.1.0\"");
+}
+
+TEST(RequestHeadersTest, ContentRange) {
+  uint64_t first = 0;
+  uint64_t total = 0;
+  EXPECT_TRUE(installer::ParseContentRange("bytes 1000-1999/2000", &first, &total));
+  EXPECT_EQ(first, 1000u);
+  EXPECT_EQ(total, 2000u);
+  for (const char* bad : {"bytes 5-4/10", "bytes 0-10/10", "bytes */10", "items 0-1/2", "bytes 1-2",
+                          "bytes -1/2", "bytes 1-2/x"})
+    EXPECT_FALSE(installer::ParseContentRange(bad, &first, &total)) << bad;
+}
+
+}  // namespace

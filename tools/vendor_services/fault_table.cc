@@ -20,6 +20,7 @@ constexpr KindName kKinds[] = {
     {Fault::Kind::kRedirect, "redirect", true},
     {Fault::Kind::kOmitHeader, "omit-header", true},
     {Fault::Kind::kIgnoreRange, "ignore-range", false},
+    {Fault::Kind::kNoLength, "no-length", false},
 };
 
 bool ParseNumber(const std::string& text, uint64_t* value) {

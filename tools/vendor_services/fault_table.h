@@ -11,7 +11,16 @@
 namespace vendor_services {
 
 struct Fault {
-  enum class Kind { kDrop, kStatus, kStall, kRate, kRedirect, kOmitHeader, kIgnoreRange };
+  enum class Kind {
+    kDrop,
+    kStatus,
+    kStall,
+    kRate,
+    kRedirect,
+    kOmitHeader,
+    kIgnoreRange,
+    kNoLength,
+  };
   Kind kind;
   std::string path_prefix;
   // drop: body bytes sent before the connection is closed; status: the HTTP

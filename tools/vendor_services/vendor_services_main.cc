@@ -51,6 +51,7 @@ Faults (--fault or /_control/fault), SPEC = PATH_PREFIX:KIND[=ARG][,count=N]:
   redirect=URL    answer 302 with Location URL
   omit-header=H   leave header H out of the answer
   ignore-range    answer 200 with the whole file even to a Range request
+  no-length       send the body chunked, without Content-Length
   count=N         apply to the next N matching requests only (default: all)
 
 Journal: one JSON object per line for every request: method, path, query,
@@ -218,6 +219,32 @@ struct Services {
                              : 0;
     const uint64_t rate =
         Find(applied, Fault::Kind::kRate) ? Find(applied, Fault::Kind::kRate)->number : 0;
+
+    if (Find(applied, Fault::Kind::kNoLength)) {
+      const_cast<httplib::Request&>(req).ranges.clear();
+      auto whole = std::make_shared<std::ifstream>(file, std::ios::binary);
+      auto total = std::make_shared<uint64_t>(0);
+      res.set_chunked_content_provider(
+          "application/octet-stream",
+          [whole, total](size_t, httplib::DataSink& sink) {
+            char buffer[16384];
+            whole->read(buffer, sizeof(buffer));
+            const size_t got = static_cast<size_t>(whole->gcount());
+            if (got == 0) {
+              sink.done();
+              return true;
+            }
+            *total += got;
+            return sink.write(buffer, got);
+          },
+          [=, journal = journal](bool success) mutable {
+            record["status"] = 200;
+            record["bytes_sent"] = *total;
+            record["complete"] = success;
+            journal->Append(record);
+          });
+      return;
+    }
 
     auto stream = std::make_shared<std::ifstream>(file, std::ios::binary);
     auto sent = std::make_shared<uint64_t>(0);
