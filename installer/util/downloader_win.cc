@@ -24,12 +24,6 @@ bool NetworkLibraryAddsAccept() {
   return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-base::String16 RequestHeaders() {
-  const WindowsVersion version = GetWindowsVersion();
-  return BuildRequestHeaders(version.major, version.minor, version.update_build,
-                             NetworkLibraryAddsAccept());
-}
-
 struct OpenUrlCall {
   HINTERNET root;
   const base::String16* url;
@@ -39,6 +33,12 @@ struct OpenUrlCall {
 };
 
 }  // namespace
+
+base::String16 RequestHeadersForThisSystem() {
+  const WindowsVersion version = GetWindowsVersion();
+  return BuildRequestHeaders(version.major, version.minor, version.update_build,
+                             NetworkLibraryAddsAccept());
+}
 
 bool FileDownloadWriter::Write(const uint8_t* bytes, uint32_t length) {
   DWORD written = 0;
@@ -123,7 +123,7 @@ bool Downloader::OpenDownload(const base::String16& url, DownloadWriter* writer)
 
   // A partly written sink continues where it stopped: the server is asked
   // for the rest with a range request.
-  base::String16 headers = RequestHeaders();
+  base::String16 headers = RequestHeadersForThisSystem();
   const uint32_t resume_from = writer->size();
   if (resume_from != 0)
     headers += u"\r\nRange: bytes=" + base::ASCIIToUTF16(std::to_string(resume_from)) + u"-";

@@ -98,6 +98,9 @@ class Downloader {
   std::vector<uint8_t> buffer_;
 };
 
+// The request headers of every request the installer makes on this system.
+base::String16 RequestHeadersForThisSystem();
+
 // Downloads |url| into |writer| with progress. Every out pointer may be null.
 bool DownloadFile(const base::String16& url,
                   DownloadWriter* writer,

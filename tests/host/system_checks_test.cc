@@ -48,3 +48,37 @@ TEST(RequestHeadersTest, ContentRange) {
 }
 
 }  // namespace
+
+#include "base/base64.h"
+#include "base/json_reader.h"
+#include "installer/util/variations.h"
+
+namespace {
+
+TEST(Base64Test, Rfc4648Vectors) {
+  const std::pair<const char*, const char*> vectors[] = {{"", ""},
+                                                         {"f", "Zg=="},
+                                                         {"fo", "Zm8="},
+                                                         {"foo", "Zm9v"},
+                                                         {"foob", "Zm9vYg=="},
+                                                         {"fooba", "Zm9vYmE="},
+                                                         {"foobar", "Zm9vYmFy"}};
+  for (const auto& [plain, encoded] : vectors)
+    EXPECT_EQ(base::Base64Encode(plain), encoded);
+  EXPECT_EQ(base::Base64Encode(std::string("\xFF\xFE\x00", 3)), "//4A");
+}
+
+TEST(VariationsFileTest, FourMembersInOrder) {
+  const std::string text =
+      installer::VariationsFileText({std::string("\x01\x02", 2), "sig", "Tue, 03 Dec 2024", ""});
+  EXPECT_EQ(text,
+            "{\n   \"variations_country\": \"\",\n"
+            "   \"variations_last_modified_time\": \"Tue, 03 Dec 2024\",\n"
+            "   \"variations_seed_base64\": \"AQI=\",\n"
+            "   \"variations_seed_signature\": \"sig\"\n}");
+  base::JsonValue value;
+  std::string error;
+  EXPECT_TRUE(base::ReadJson(installer::VariationsFileText({"", "s", "", "\xFF"}), &value, &error));
+}
+
+}  // namespace

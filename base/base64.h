@@ -1,0 +1,14 @@
+// Standard base64 (RFC 4648 alphabet, "=" padding).
+#ifndef BASE_BASE64_H_
+#define BASE_BASE64_H_
+
+#include <string>
+#include <string_view>
+
+namespace base {
+
+std::string Base64Encode(std::string_view bytes);
+
+}  // namespace base
+
+#endif  // BASE_BASE64_H_

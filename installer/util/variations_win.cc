@@ -1,0 +1,48 @@
+#include "installer/util/variations_win.h"
+
+#include "base/win/scoped_handle.h"
+#include "base/win/wide.h"
+#include "installer/util/downloader_win.h"
+#include "logging/log_message.h"
+
+namespace installer {
+
+bool DownloadAndSaveVariations(const std::string& url,
+                               const base::String16& path,
+                               HANDLE stop_event) {
+  Downloader downloader;
+  VariationsSeed seed;
+  if (!downloader.DownloadToString(url, stop_event, &seed.body)) {
+    PLOG(ERROR) << "Failed to download variations seed: " << downloader.error_text();
+    return false;
+  }
+  seed.signature = downloader.GetResponseHeader("X-Seed-Signature");
+  if (seed.signature.empty()) {
+    PLOG(ERROR) << "Failed to get variations seed signature";
+    return false;
+  }
+  seed.last_modified = downloader.GetResponseHeader("Last-Modified");
+  seed.country = downloader.GetResponseHeader("X-Country");
+  if (!SaveVariations(path, seed)) {
+    PLOG(ERROR) << "Failed to save variations in " << path;
+    return false;
+  }
+  LOG(INFO) << "Variations are saved in " << path;
+  return true;
+}
+
+bool SaveVariations(const base::String16& path, const VariationsSeed& seed) {
+  const std::string text = VariationsFileText(seed);
+  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  if (!file.IsValid() ||
+      !::WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+      written != text.size()) {
+    PLOG(ERROR) << "Failed to save downloaded variations update to " << path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace installer
