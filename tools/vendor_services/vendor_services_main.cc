@@ -38,8 +38,9 @@ Services:
   GET  /installstats/send/...     statistics service: 200, empty; each "/"
                                   segment is journaled, "vars=" decoded
   GET  /get/browser/install       statistics storage: 200, empty
-  POST /submit                    crash reports: the body (chunked or not) is
-                                  stored under DIR/_received/
+  POST /submit                    crash reports (chunked, gzip, multipart):
+                                  fields journaled, files stored under
+                                  DIR/_received/
   GET  /_control/fault?spec=SPEC  adds a fault while running (SPEC URL-encoded)
   GET  /_control/reset            removes every fault
 
@@ -375,19 +376,62 @@ int main(int argc, char** argv) {
     journal.Append(record);
     res.status = 200;
   });
-  server.Post("/submit", [&](const httplib::Request& req, httplib::Response& res) {
+  // Crash reports: the library undoes the chunked transfer and the gzip
+  // encoding; the multipart parts arrive one by one.
+  server.Post("/submit", [&](const httplib::Request& req, httplib::Response& res,
+                             const httplib::ContentReader& content_reader) {
+    struct Part {
+      std::string name;
+      std::string filename;
+      std::string content;
+    };
+    std::vector<Part> parts;
+    std::string raw;
+    if (req.is_multipart_form_data()) {
+      content_reader(
+          [&](const httplib::MultipartFormData& header) {
+            parts.push_back({header.name, header.filename, std::string()});
+            return true;
+          },
+          [&](const char* data, size_t length) {
+            parts.back().content.append(data, length);
+            return true;
+          });
+    } else {
+      content_reader([&](const char* data, size_t length) {
+        raw.append(data, length);
+        return true;
+      });
+    }
     json record = RequestRecord(req);
     record["service"] = "crash";
+    record["chunked"] = req.get_header_value("Transfer-Encoding") == "chunked";
+    record["gzip"] = req.get_header_value("Content-Encoding") == "gzip";
+    record["multipart"] = req.is_multipart_form_data();
     const fs::path dir = services.data / "_received";
     std::error_code error;
     fs::create_directories(dir, error);
-    const fs::path body = dir / ("crash-" + std::to_string(++services.received) + ".body");
-    std::ofstream(body, std::ios::binary) << req.body;
-    record["body_file"] = body.string();
-    record["body_size"] = req.body.size();
-    record["status"] = 200;
+    const std::string stem = "crash-" + std::to_string(++services.received);
+    json fields = json::object();
+    json files = json::object();
+    for (const Part& part : parts) {
+      if (part.filename.empty()) {
+        fields[part.name] = part.content;
+        continue;
+      }
+      const fs::path stored = dir / (stem + "-" + part.name + ".bin");
+      std::ofstream(stored, std::ios::binary) << part.content;
+      files[part.name] = {
+          {"filename", part.filename}, {"size", part.content.size()}, {"stored", stored.string()}};
+    }
+    record["fields"] = fields;
+    record["files"] = files;
+    record["other_body_size"] = raw.size();
+    const bool taken = !files.empty();
+    record["status"] = taken ? 200 : 400;
     journal.Append(record);
-    res.set_content("ok", "text/plain");
+    res.status = taken ? 200 : 400;
+    res.set_content(taken ? "ok" : "no dump in the upload", "text/plain");
   });
   server.Get(R"(/.*)", [&](const httplib::Request& req, httplib::Response& res) {
     services.ServeFile(req, res);
