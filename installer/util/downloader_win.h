@@ -21,7 +21,10 @@ constexpr uint32_t kDefaultReceiveTimeoutMs = 60000;
 // The sink over an open file handle (not owned).
 class FileDownloadWriter : public DownloadWriter {
  public:
-  explicit FileDownloadWriter(HANDLE file) : file_(file) {}
+  // |initial_size|: bytes the file already holds (the file pointer at its end).
+  explicit FileDownloadWriter(HANDLE file, uint32_t initial_size = 0) : file_(file) {
+    size_ = initial_size;
+  }
   bool Write(const uint8_t* bytes, uint32_t length) override;
   void Reset() override;
 
