@@ -61,4 +61,29 @@ TEST_F(UserIdWinTest, FileSizesAtTheLimit) {
   EXPECT_TRUE(log.Has("ERROR: Failed to read file " + base::UTF16ToUTF8(path_)));
 }
 
+TEST_F(UserIdWinTest, UnreadableUserNameWritesTheFileButReportsNoIdentifier) {
+  // Wine answers GetUserNameW from this variable; without it there is no name.
+  wchar_t saved[257] = {};
+  ASSERT_GT(::GetEnvironmentVariableW(L"WINEUSERNAME", saved, 257), 0u);
+  ::SetEnvironmentVariableW(L"WINEUSERNAME", nullptr);
+  wchar_t name[257];
+  DWORD size = 257;
+  const bool name_readable = ::GetUserNameW(name, &size) && size > 1;
+  test::LogCapture log;
+  broupdater::UserIdRetrievalResult result;
+  const std::string id = broupdater::GetUserId(&platform_, &result);
+  // The roaming folder may depend on the name too: look where this run wrote.
+  const base::String16 written = platform_.GetUserIdFilePath(false);
+  const std::string content = test::ReadWholeFile(std::wstring(base::win::AsWide(written)));
+  ::DeleteFileW(base::win::AsWide(written));
+  ::SetEnvironmentVariableW(L"WINEUSERNAME", saved);
+  ASSERT_FALSE(name_readable) << "this Wine reads the user name elsewhere";
+
+  EXPECT_EQ(id, "");
+  EXPECT_EQ(result, broupdater::kUserIdMarkerNotWritten);
+  EXPECT_TRUE(log.Has("ERROR: Can't create 'UI created' entry"));
+  EXPECT_EQ(content.size(), 38u);
+  EXPECT_FALSE(platform_.MarkerExists());
+}
+
 }  // namespace
