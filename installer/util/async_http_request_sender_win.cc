@@ -6,7 +6,6 @@
 
 #include "base/win/wide.h"
 #include "installer/util/downloader_win.h"
-#include "installer/util/guarded_call_win.h"
 #include "logging/log_message.h"
 
 namespace install_util {
@@ -29,14 +28,6 @@ void CALLBACK CloseWhenSent(HINTERNET handle, DWORD_PTR, DWORD status, void* inf
                          INTERNET_OPTION_RECEIVE_TIMEOUT, &timeout, sizeof(timeout));
   }
 }
-
-struct OpenUrlCall {
-  HINTERNET root;
-  const base::String16* url;
-  const base::String16* headers;
-  HINTERNET result;
-  DWORD error;
-};
 
 }  // namespace
 
@@ -71,22 +62,14 @@ void AsyncHttpRequestSender::SendUrl(const base::String16& url) {
     return;
   }
   const base::String16 headers = installer::RequestHeadersForThisSystem();
-  OpenUrlCall call{root.Get(), &url, &headers, nullptr, 0};
   installer::DownloadErrorInfo error_info;
-  installer::GuardedCall(
-      [](void* argument) {
-        auto* c = static_cast<OpenUrlCall*>(argument);
-        c->result =
-            ::InternetOpenUrlW(c->root, base::win::AsWide(*c->url), base::win::AsWide(*c->headers),
-                               static_cast<DWORD>(-1), INTERNET_FLAG_RELOAD, 1);
-        c->error = ::GetLastError();
-      },
-      &call, &error_info);
+  uint32_t error = 0;
+  void* request = installer::GuardedOpenUrl(root.Get(), url, headers, 1, &error_info, &error);
   if (error_info.code != 0) {
     PLOG(ERROR) << "An attempt to open url " << url << " generated an exception "
                 << error_info.code;
-  } else if (!call.result && call.error != ERROR_INTERNET_OPERATION_CANCELLED) {
-    ::SetLastError(call.error);
+  } else if (!request && error != ERROR_INTERNET_OPERATION_CANCELLED) {
+    ::SetLastError(error);
     PLOG(ERROR) << "Failed to open " << url;
   }
   // Closing the session also releases a request that is still open.

@@ -30,6 +30,7 @@ struct OpenUrlCall {
   const base::String16* headers;
   DWORD_PTR context;
   HINTERNET result;
+  DWORD error;
 };
 
 }  // namespace
@@ -38,6 +39,26 @@ base::String16 RequestHeadersForThisSystem() {
   const WindowsVersion version = GetWindowsVersion();
   return BuildRequestHeaders(version.major, version.minor, version.update_build,
                              NetworkLibraryAddsAccept());
+}
+
+void* GuardedOpenUrl(void* root,
+                     const base::String16& url,
+                     const base::String16& headers,
+                     uintptr_t context,
+                     DownloadErrorInfo* info,
+                     uint32_t* error) {
+  OpenUrlCall call{root, &url, &headers, context, nullptr, 0};
+  GuardedCall(
+      [](void* argument) {
+        auto* c = static_cast<OpenUrlCall*>(argument);
+        c->result =
+            ::InternetOpenUrlW(c->root, base::win::AsWide(*c->url), base::win::AsWide(*c->headers),
+                               static_cast<DWORD>(-1), INTERNET_FLAG_RELOAD, c->context);
+        c->error = ::GetLastError();
+      },
+      &call, info);
+  *error = call.error;
+  return call.result;
 }
 
 bool FileDownloadWriter::Write(const uint8_t* bytes, uint32_t length) {
@@ -129,28 +150,21 @@ bool Downloader::OpenDownload(const base::String16& url, DownloadWriter* writer)
     headers += u"\r\nRange: bytes=" + base::ASCIIToUTF16(std::to_string(resume_from)) + u"-";
 
   callback_context_ = {&redirect_url_, receive_timeout_ms_};
-  OpenUrlCall call{root_handle_.Get(), &url, &headers,
-                   reinterpret_cast<DWORD_PTR>(&callback_context_), nullptr};
-  GuardedCall(
-      [](void* argument) {
-        auto* c = static_cast<OpenUrlCall*>(argument);
-        c->result =
-            ::InternetOpenUrlW(c->root, base::win::AsWide(*c->url), base::win::AsWide(*c->headers),
-                               static_cast<DWORD>(-1), INTERNET_FLAG_RELOAD, c->context);
-      },
-      &call, &error_info_);
+  uint32_t open_error = 0;
+  void* request =
+      GuardedOpenUrl(root_handle_.Get(), url, headers,
+                     reinterpret_cast<uintptr_t>(&callback_context_), &error_info_, &open_error);
   if (error_info_.code != 0) {
     PLOG(ERROR) << "An attempt to open url " << url << " generated an exception "
                 << error_info_.code;
     return false;
   }
-  if (!call.result) {
-    const DWORD error = ::GetLastError();
+  if (!request) {
     ::InternetSetStatusCallbackW(root_handle_.Get(), nullptr);
-    SetError("internet_open_url-", error);
+    SetError("internet_open_url-", open_error);
     return false;
   }
-  request_handle_.Reset(call.result);
+  request_handle_.Reset(request);
   writer_ = writer;
 
   if (resume_from != 0) {

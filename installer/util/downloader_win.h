@@ -104,6 +104,16 @@ class Downloader {
 // The request headers of every request the installer makes on this system.
 base::String16 RequestHeadersForThisSystem();
 
+// InternetOpenUrlW with |headers| and INTERNET_FLAG_RELOAD, guarded against
+// structured exceptions (recorded into |*info|). Returns the request handle
+// or null; |*error| is the system error of a failed open.
+void* GuardedOpenUrl(void* root,
+                     const base::String16& url,
+                     const base::String16& headers,
+                     uintptr_t context,
+                     DownloadErrorInfo* info,
+                     uint32_t* error);
+
 // Downloads |url| into |writer| with progress. Every out pointer may be null.
 bool DownloadFile(const base::String16& url,
                   DownloadWriter* writer,

@@ -27,11 +27,11 @@ check "drop after 1000 bytes, once" '[ "$size" = 1000 ]'
 curl -s -o "$work/rest" -H "Range: bytes=1000-" "$base/cdn/file.bin"
 cat "$work/dropped" "$work/rest" >"$work/joined"
 check "the range continues the file" 'cmp -s "$work/joined" "$work/data/cdn/file.bin"'
-code=$(curl -s -o /dev/null -w '%{http_code}' "$base/_control/fault?spec=%2Fcdn%2F%3Astatus%3D503%2Ccount%3D1")
+code=$(curl -s -o /dev/null -w '%{http_code}' "$base/_control/fault?fault=%2Fcdn%2F%3Astatus%3D503%2Ccount%3D1")
 check "fault added at run time" '[ "$code" = 200 ]'
 check "status fault" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/cdn/file.bin")" = 503 ]'
 check "then served again" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/cdn/file.bin")" = 200 ]'
-check "bad fault refused" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/_control/fault?spec=nonsense")" = 400 ]'
+check "bad fault refused" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/_control/fault?fault=nonsense")" = 400 ]'
 check "outside the data is not served" '[ "$(curl -s --path-as-is -o /dev/null -w "%{http_code}" "$base/../../etc/passwd")" = 404 ]'
 
 curl -s -o /dev/null "$base/installstats/send/dtype=stred/pid=457/vars=-ui=%7BA%7D,-action=setup"

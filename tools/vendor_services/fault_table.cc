@@ -39,15 +39,15 @@ const char* FaultKindName(Fault::Kind kind) {
   return "?";
 }
 
-std::optional<Fault> ParseFault(const std::string& spec, std::string* error) {
-  const size_t colon = spec.find(':');
-  if (colon == std::string::npos || colon == 0 || spec[0] != '/') {
+std::optional<Fault> ParseFault(const std::string& text, std::string* error) {
+  const size_t colon = text.find(':');
+  if (colon == std::string::npos || colon == 0 || text[0] != '/') {
     *error = "a fault is PATH_PREFIX:KIND[=ARG][,count=N] with a path starting with /";
     return std::nullopt;
   }
   Fault fault;
-  fault.path_prefix = spec.substr(0, colon);
-  std::string rest = spec.substr(colon + 1);
+  fault.path_prefix = text.substr(0, colon);
+  std::string rest = text.substr(colon + 1);
   const size_t comma = rest.find(",count=");
   if (comma != std::string::npos) {
     uint64_t count = 0;

@@ -33,7 +33,7 @@ struct Fault {
 };
 
 // Parses "PATH_PREFIX:KIND[=ARG][,count=N]", e.g. "/browser/:drop=1048576,count=1".
-std::optional<Fault> ParseFault(const std::string& spec, std::string* error);
+std::optional<Fault> ParseFault(const std::string& text, std::string* error);
 const char* FaultKindName(Fault::Kind kind);
 
 class FaultTable {

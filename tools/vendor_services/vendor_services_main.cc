@@ -23,7 +23,7 @@ using nlohmann::json;
 using vendor_services::Fault;
 
 constexpr char kHelp[] =
-    R"(usage: lite-vendor-services --port PORT --data DIR --journal FILE [--fault SPEC]...
+    R"(usage: lite-vendor-services --port PORT --data DIR --journal FILE [--fault FAULT]...
 
 Plays the vendor's web services on 127.0.0.1:PORT and prints
 "listening on 127.0.0.1:PORT" when ready. Stops cleanly on SIGTERM or SIGINT.
@@ -41,10 +41,10 @@ Services:
   POST /submit                    crash reports (chunked, gzip, multipart):
                                   fields journaled, files stored under
                                   DIR/_received/
-  GET  /_control/fault?spec=SPEC  adds a fault while running (SPEC URL-encoded)
+  GET  /_control/fault?fault=F    adds fault F while running (F URL-encoded)
   GET  /_control/reset            removes every fault
 
-Faults (--fault or /_control/fault), SPEC = PATH_PREFIX:KIND[=ARG][,count=N]:
+Faults (--fault or /_control/fault), each PATH_PREFIX:KIND[=ARG][,count=N]:
   drop=N          close the connection after N body bytes
   status=CODE     answer with that status and no body
   stall=SECONDS   send the headers, then nothing for SECONDS
@@ -297,7 +297,7 @@ int main(int argc, char** argv) {
   int port = 0;
   std::string data_dir;
   std::string journal_path;
-  std::vector<std::string> fault_specs;
+  std::vector<std::string> fault_texts;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : std::string(); };
@@ -311,7 +311,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--journal") {
       journal_path = value();
     } else if (arg == "--fault") {
-      fault_specs.push_back(value());
+      fault_texts.push_back(value());
     } else {
       std::cerr << "lite-vendor-services: unknown argument " << arg << "\n" << kHelp;
       return 2;
@@ -330,11 +330,11 @@ int main(int argc, char** argv) {
   Services services;
   services.data = data_dir;
   services.journal = &journal;
-  for (const std::string& spec : fault_specs) {
+  for (const std::string& text : fault_texts) {
     std::string error;
-    auto fault = vendor_services::ParseFault(spec, &error);
+    auto fault = vendor_services::ParseFault(text, &error);
     if (!fault) {
-      std::cerr << "lite-vendor-services: " << spec << ": " << error << "\n";
+      std::cerr << "lite-vendor-services: " << text << ": " << error << "\n";
       return 2;
     }
     services.faults.Add(*fault);
@@ -344,7 +344,7 @@ int main(int argc, char** argv) {
   server.new_task_queue = [] { return new httplib::ThreadPool(16); };
   server.Get("/_control/fault", [&](const httplib::Request& req, httplib::Response& res) {
     std::string error;
-    auto fault = vendor_services::ParseFault(req.get_param_value("spec"), &error);
+    auto fault = vendor_services::ParseFault(req.get_param_value("fault"), &error);
     if (!fault) {
       res.status = 400;
       res.set_content(error, "text/plain");
