@@ -42,6 +42,10 @@ class VelnorTrustVerifier : public VelnorTrustVerifierBase {
 
   bool VerifyModule(const base::String16& path, bool is_prevents_net_usage);
 
+  // The module's TRUSTED.JSON text when its SIGNATURE.DAT verifies with one
+  // of the built-in keys; empty otherwise. Windows only.
+  static std::string GetTrustJsonFromModule(const base::String16& path);
+
  private:
   bool VerifyModuleImpl(const base::String16& path, bool is_prevents_net_usage);
 
