@@ -37,5 +37,21 @@ check "unsigned image refused" '[ $? -eq 1 ] && grep -q "no certificate table" "
 "$tools/lite-tag" show "$work/both.exe" >"$work/out"
 check "show lists both tags" 'grep -q "certificate tag: partner_id=42" "$work/out" && grep -q "appended tag: a=1&b=2" "$work/out"'
 
+# lite-trust-list: a list it builds verifies with the matching public key
+# only, and only unchanged.
+keys="$source/tests/pki/trust-keys"
+openssl req -x509 -newkey rsa:1024 -nodes -keyout "$work/leaf.key" -out "$work/leaf.pem" \
+  -subj "/CN=tools test" -days 1 -set_serial 0x0102 2>/dev/null
+"$tools/lite-trust-list" build --key-index 7 --key "$keys/dev-trust-key-7.pem" \
+  --json "$work/trusted.json" --signature "$work/signature.dat" "$work/leaf.pem" >/dev/null
+check "trust list names the serial" 'grep -q "\"id\": \"AQI=\"" "$work/trusted.json"'
+check "signature file starts with the key index" '[ "$(head -c 2 "$work/signature.dat" | xxd -p)" = 0700 ]'
+openssl rsa -in "$keys/dev-trust-key-7.pem" -pubout -out "$work/pub7.pem" 2>/dev/null
+openssl rsa -in "$keys/dev-trust-key-8.pem" -pubout -out "$work/pub8.pem" 2>/dev/null
+check "verifies with its key" '"$tools/lite-trust-list" verify --public-key "$work/pub7.pem" "$work/trusted.json" "$work/signature.dat" >/dev/null'
+check "not with another key" '! "$tools/lite-trust-list" verify --public-key "$work/pub8.pem" "$work/trusted.json" "$work/signature.dat" >/dev/null'
+printf ' ' >>"$work/trusted.json"
+check "not over a changed list" '! "$tools/lite-trust-list" verify --public-key "$work/pub7.pem" "$work/trusted.json" "$work/signature.dat" >/dev/null'
+
 echo "tools_test: $failures failure(s)"
 [ "$failures" -eq 0 ]
