@@ -1,0 +1,156 @@
+// A stand-in for the browser's setup program, for tests and the demo. Its
+// behaviour comes from "fake_setup.json" beside it, overridden by
+// environment variables, never from the installer's switches:
+//
+//   "record"            LITE_FAKE_SETUP_RECORD   file that receives the command line
+//   "exit_code"         LITE_FAKE_SETUP_EXIT_CODE
+//   "install_progress"  (array)                  stage codes posted as
+//                                                "velnor.lite.set_install_progress"
+//   "import_progress"   (array)                  percentages posted as
+//                                                "velnor.lite.set_import_progress"
+//   "close_window"      (bool)                   posts "velnor.lite.close_window"
+//   "browser_window_ms" LITE_FAKE_SETUP_BROWSER_MS  a child process keeps a
+//                                                message-only "VelnorBrowser_MessageWindow"
+//                                                this long, as a started browser would
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "base/command_line.h"
+#include "base/json_reader.h"
+#include "base/win/scoped_handle.h"
+#include "base/win/wide.h"
+
+namespace {
+
+constexpr char kBrowserRoleSwitch[] = "fake-browser-window-ms";
+
+base::String16 OwnPath() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return base::win::FromWide(path, length);
+}
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+base::JsonValue LoadConfig(const base::String16& own_path) {
+  const base::String16 config_path =
+      own_path.substr(0, own_path.find_last_of(u'\\') + 1) + u"fake_setup.json";
+  base::JsonValue config = base::JsonValue::object();
+  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(config_path), GENERIC_READ,
+                                             FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (file.IsValid()) {
+    char buffer[65536];
+    DWORD read = 0;
+    if (::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) {
+      base::JsonValue parsed;
+      std::string error;
+      if (base::ReadJson(std::string_view(buffer, read), &parsed, &error) && parsed.is_object())
+        config = parsed;
+    }
+  }
+  return config;
+}
+
+void WriteText(const base::String16& path, const std::string& text) {
+  base::win::ScopedHandle file(
+      ::CreateFileW(base::win::AsWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  if (file.IsValid())
+    ::WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+// The browser's part: a message-only window of the browser's class for a while.
+int RunBrowserWindow(DWORD milliseconds) {
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = ::DefWindowProcW;
+  window_class.hInstance = ::GetModuleHandleW(nullptr);
+  window_class.lpszClassName = L"VelnorBrowser_MessageWindow";
+  ::RegisterClassExW(&window_class);
+  HWND window = ::CreateWindowExW(0, window_class.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                  nullptr, window_class.hInstance, nullptr);
+  ::Sleep(milliseconds);
+  if (window)
+    ::DestroyWindow(window);
+  return 0;
+}
+
+void Post(HWND window, const wchar_t* name, WPARAM wparam) {
+  ::PostMessageW(window, ::RegisterWindowMessageW(name), wparam, 0);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  const base::CommandLine command_line =
+      base::CommandLine::FromString(base::win::FromWide(::GetCommandLineW()));
+  uint64_t browser_ms = 0;
+  if (base::ParseWholeDecimal(command_line.GetSwitchValueASCII(kBrowserRoleSwitch), &browser_ms))
+    return RunBrowserWindow(static_cast<DWORD>(browser_ms));
+
+  const base::String16 own_path = OwnPath();
+  const base::JsonValue config = LoadConfig(own_path);
+
+  std::string record = Env("LITE_FAKE_SETUP_RECORD");
+  base::String16 record_path = base::UTF8ToUTF16(record);
+  if (record_path.empty() && config.contains("record") && config["record"].is_string())
+    record_path = base::UTF8ToUTF16(config["record"].get<std::string>());
+  if (record_path.empty())
+    record_path = own_path + u".cmdline.txt";
+  WriteText(record_path, base::UTF16ToUTF8(base::win::FromWide(::GetCommandLineW())));
+
+  uint64_t window_value = 0;
+  base::ParseWholeDecimal(command_line.GetSwitchValueASCII("progress-window"), &window_value);
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(window_value));
+  if (window) {
+    for (const char* key : {"install_progress", "import_progress"}) {
+      if (!config.contains(key) || !config[key].is_array())
+        continue;
+      for (const base::JsonValue& value : config[key]) {
+        if (value.is_number_integer()) {
+          Post(window,
+               key[1] == 'n' ? L"velnor.lite.set_install_progress"
+                             : L"velnor.lite.set_import_progress",
+               static_cast<WPARAM>(value.get<int64_t>()));
+        }
+      }
+    }
+    if (config.value("close_window", false))
+      Post(window, L"velnor.lite.close_window", 0);
+  }
+
+  std::string browser = Env("LITE_FAKE_SETUP_BROWSER_MS");
+  if (browser.empty() && config.contains("browser_window_ms") &&
+      config["browser_window_ms"].is_number_integer())
+    browser = std::to_string(config["browser_window_ms"].get<int64_t>());
+  if (base::ParseWholeDecimal(browser, &browser_ms) && browser_ms > 0) {
+    base::CommandLine child;
+    child.SetProgram(own_path);
+    child.AppendSwitchASCII(kBrowserRoleSwitch, browser);
+    base::String16 text = child.GetCommandLineString();
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (::CreateProcessW(nullptr, base::win::AsWritableWide(&text), nullptr, nullptr, FALSE, 0,
+                         nullptr, nullptr, &startup, &info)) {
+      // Wait until the browser's window exists, as a real browser start would.
+      for (int i = 0; i < 200 && !::FindWindowExW(HWND_MESSAGE, nullptr,
+                                                  L"VelnorBrowser_MessageWindow", nullptr);
+           ++i) {
+        ::Sleep(10);
+      }
+      ::CloseHandle(info.hThread);
+      ::CloseHandle(info.hProcess);
+    }
+  }
+
+  std::string exit_code = Env("LITE_FAKE_SETUP_EXIT_CODE");
+  if (exit_code.empty() && config.contains("exit_code") && config["exit_code"].is_number_integer())
+    return static_cast<int>(config["exit_code"].get<int64_t>());
+  return exit_code.empty() ? 0 : std::atoi(exit_code.c_str());
+}
