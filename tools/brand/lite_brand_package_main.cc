@@ -6,13 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/json_reader.h"
 #include "installer/lite_installer/brand_package_info.h"
 #include "logging/log_message.h"
+#include "tools/common/file_io.h"
 
 namespace {
 
@@ -49,12 +48,11 @@ int main(int argc, char** argv) {
     return Usage();
   const std::string file_name = kind + "_config";
 
-  std::ifstream in(argv[2], std::ios::binary);
-  if (!in) {
+  std::string text;
+  if (!tools::ReadFile(argv[2], &text)) {
     std::fprintf(stderr, "lite-brand-package: cannot read %s\n", argv[2]);
     return 1;
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
   base::JsonValue root;
   std::string error;
@@ -108,7 +106,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string staged = std::string(dir) + "/" + file_name;
-  std::ofstream(staged, std::ios::binary) << text;
+  tools::WriteFile(staged, text);
   const std::string command =
       "gcab --create --zip --nopath '" + std::string(argv[3]) + "' '" + staged + "'";
   const int status = std::system(command.c_str());

@@ -4,12 +4,11 @@
 //   lite-tag set --cert TAG FILE [OUT]
 //   lite-tag set --appended TAG FILE [OUT]
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "installer/lite_installer/distrib_info_params.h"
 #include "installer/lite_installer/distrib_tag.h"
+#include "tools/common/file_io.h"
 #include "tools/tag/tag_writer.h"
 
 namespace {
@@ -25,20 +24,6 @@ int Usage() {
   return 2;
 }
 
-bool ReadFile(const std::string& path, std::string* data) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return false;
-  data->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-bool WriteFile(const std::string& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(data.data(), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
-}
-
 void PrintParams(const std::string& tag) {
   DistribParamMap params;
   ParseDistribParams(tag, &params);
@@ -48,7 +33,7 @@ void PrintParams(const std::string& tag) {
 
 int Show(const std::string& path) {
   std::string file;
-  if (!ReadFile(path, &file)) {
+  if (!tools::ReadFile(path, &file)) {
     std::fprintf(stderr, "lite-tag: cannot read %s\n", path.c_str());
     return 1;
   }
@@ -89,7 +74,7 @@ int Set(const std::string& mode,
     return 1;
   }
   std::string file;
-  if (!ReadFile(in, &file)) {
+  if (!tools::ReadFile(in, &file)) {
     std::fprintf(stderr, "lite-tag: cannot read %s\n", in.c_str());
     return 1;
   }
@@ -99,7 +84,7 @@ int Set(const std::string& mode,
     std::fprintf(stderr, "lite-tag: %s: %s\n", in.c_str(), error.c_str());
     return 1;
   }
-  if (!WriteFile(out, file)) {
+  if (!tools::WriteFile(out, file)) {
     std::fprintf(stderr, "lite-tag: cannot write %s\n", out.c_str());
     return 1;
   }

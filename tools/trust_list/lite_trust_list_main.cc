@@ -15,14 +15,13 @@
 #include <openssl/x509.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/base64.h"
 #include "base/json_reader.h"
+#include "tools/common/file_io.h"
 
 namespace {
 
@@ -32,20 +31,6 @@ int Usage() {
                "--signature OUT.dat CERT.pem...\n"
                "       lite-trust-list verify --public-key PUBLIC.pem JSON SIGNATURE\n");
   return 2;
-}
-
-bool ReadFile(const std::string& path, std::string* data) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return false;
-  data->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-bool WriteFile(const std::string& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(data.data(), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
 }
 
 struct X509Deleter {
@@ -165,7 +150,7 @@ int Build(int argc, char** argv) {
   dat.push_back(static_cast<char>(key_index & 0xFF));
   dat.push_back(static_cast<char>(key_index >> 8));
   dat += signature;
-  if (!WriteFile(json_path, text) || !WriteFile(signature_path, dat))
+  if (!tools::WriteFile(json_path, text) || !tools::WriteFile(signature_path, dat))
     return 1;
   std::printf("wrote %s (%zu certificates) and %s (key %d)\n", json_path.c_str(),
               certificates.size(), signature_path.c_str(), key_index);
@@ -176,7 +161,7 @@ int Verify(int argc, char** argv) {
   if (argc != 6 || std::string(argv[2]) != "--public-key")
     return Usage();
   std::string json, dat;
-  if (!ReadFile(argv[4], &json) || !ReadFile(argv[5], &dat) || dat.size() < 3) {
+  if (!tools::ReadFile(argv[4], &json) || !tools::ReadFile(argv[5], &dat) || dat.size() < 3) {
     std::fprintf(stderr, "lite-trust-list: cannot read the list or its signature\n");
     return 1;
   }
