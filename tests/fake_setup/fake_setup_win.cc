@@ -2,7 +2,9 @@
 // behaviour comes from "fake_setup.json" beside it, overridden by
 // environment variables, never from the installer's switches:
 //
-//   "record"            LITE_FAKE_SETUP_RECORD   file that receives the command line
+//   "record"            LITE_FAKE_SETUP_RECORD   file that receives the command line;
+//                                                RECORD.registry gets the installer's
+//                                                registry values as setup saw them
 //   "exit_code"         LITE_FAKE_SETUP_EXIT_CODE
 //   "install_progress"  (array)                  stage codes posted as
 //                                                "velnor.lite.set_install_progress"
@@ -15,6 +17,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 #include "base/command_line.h"
@@ -54,6 +57,35 @@ base::JsonValue LoadConfig(const base::String16& own_path) {
     }
   }
   return config;
+}
+
+// The string values the installer left for setup under the browser's key, a
+// "name=value" line each, as setup finds them when it starts.
+std::string InstallerRegistryValues() {
+  std::string lines;
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velnor\\VelnorBrowser", 0,
+                      KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+    return lines;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD name_length = 256;
+    wchar_t value[4096];
+    DWORD value_size = sizeof(value) - sizeof(wchar_t);
+    DWORD type = 0;
+    const LONG status = ::RegEnumValueW(key, index, name, &name_length, nullptr, &type,
+                                        reinterpret_cast<BYTE*>(value), &value_size);
+    if (status == ERROR_NO_MORE_ITEMS)
+      break;
+    if (status != ERROR_SUCCESS || type != REG_SZ)
+      continue;
+    value[value_size / sizeof(wchar_t)] = 0;
+    const size_t value_length = ::wcsnlen(value, value_size / sizeof(wchar_t));
+    lines += base::UTF16ToUTF8(base::win::FromWide(name, name_length)) + "=" +
+             base::UTF16ToUTF8(base::win::FromWide(value, value_length)) + "\n";
+  }
+  ::RegCloseKey(key);
+  return lines;
 }
 
 void WriteText(const base::String16& path, const std::string& text) {
@@ -103,6 +135,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   if (record_path.empty())
     record_path = own_path + u".cmdline.txt";
   WriteText(record_path, base::UTF16ToUTF8(base::win::FromWide(::GetCommandLineW())));
+  WriteText(record_path + u".registry", InstallerRegistryValues());
 
   uint64_t window_value = 0;
   base::ParseWholeDecimal(command_line.GetSwitchValueASCII("progress-window"), &window_value);
