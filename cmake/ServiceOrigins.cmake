@@ -8,6 +8,11 @@ set(LITE_ORIGIN_BROWSER_API "https://api.browser.velnor.example" CACHE STRING
     "Browser API (variations seed)")
 set(LITE_ORIGIN_ABT "https://ab.velnor.example" CACHE STRING "A/B service")
 set(LITE_ORIGIN_WEBNTP "https://newtab.velnor.example" CACHE STRING "Web new-tab page")
+set(LITE_ORIGIN_CONFIG "https://config.velnor.example" CACHE STRING
+    "Configuration service (server configuration bundle)")
+set(LITE_ORIGIN_STATS "https://stats.velnor.example" CACHE STRING "Statistics service")
+set(LITE_ORIGIN_STATS_STORAGE "https://stats-storage.velnor.example" CACHE STRING
+    "Statistics storage (installation-finished report)")
 
 configure_file(${PROJECT_SOURCE_DIR}/installer/service_origins.h.in
                ${CMAKE_BINARY_DIR}/generated/installer/service_origins.h @ONLY)

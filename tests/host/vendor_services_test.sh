@@ -35,7 +35,7 @@ check "bad fault refused" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/_c
 check "outside the data is not served" '[ "$(curl -s --path-as-is -o /dev/null -w "%{http_code}" "$base/../../etc/passwd")" = 404 ]'
 
 curl -s -o /dev/null "$base/installstats/send/dtype=stred/pid=457/vars=-ui=%7BA%7D,-action=setup"
-check "statistics decoded" 'grep -q "\"vars\":{\"-action\":\"setup\",\"-ui\":\"{A}\"}" "$work/journal"'
+check "statistics decoded" 'grep -q "\"vars\":{\"action\":\"setup\",\"ui\":\"{A}\"}" "$work/journal"'
 
 printf -- '--B\r\nContent-Disposition: form-data; name="guid"\r\n\r\nG1\r\n--B\r\nContent-Disposition: form-data; name="upload_file_minidump"; filename="d.dmp"\r\n\r\nMDMP\r\n--B--\r\n' |
   gzip >"$work/upload"

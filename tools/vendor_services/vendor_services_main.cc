@@ -143,8 +143,11 @@ json DecodeStatistics(const std::string& path) {
       std::string item;
       while (std::getline(items, item, ',')) {
         const size_t equals = item.find('=');
-        vars[UrlDecode(item.substr(0, equals))] =
-            equals == std::string::npos ? "" : UrlDecode(item.substr(equals + 1));
+        // Each item is "-key=value".
+        std::string key = UrlDecode(item.substr(0, equals));
+        if (!key.empty() && key[0] == '-')
+          key.erase(0, 1);
+        vars[key] = equals == std::string::npos ? "" : UrlDecode(item.substr(equals + 1));
       }
       decoded["vars"] = vars;
     }
