@@ -1,7 +1,8 @@
 #include "installer/stats/stat_platform_win.h"
 
-#include <shlwapi.h>
 #include <windows.h>
+
+#include <shlwapi.h>
 
 #include "base/win/wide.h"
 #include "installer/service_origins.h"

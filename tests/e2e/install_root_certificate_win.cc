@@ -1,7 +1,8 @@
 // Adds a PEM root certificate to the local machine's root store of the Wine
 // prefix the tests run in:  install_root_certificate PATH.pem
-#include <wincrypt.h>
 #include <windows.h>
+
+#include <wincrypt.h>
 
 #include <cstdio>
 #include <string>

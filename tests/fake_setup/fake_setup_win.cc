@@ -11,6 +11,8 @@
 //   "import_progress"   (array)                  percentages posted as
 //                                                "velnor.lite.set_import_progress"
 //   "close_window"      (bool)                   posts "velnor.lite.close_window"
+//                       LITE_FAKE_SETUP_COPY_SELF copies the program, as run, there
+//                       LITE_FAKE_SETUP_RUN_MS   sleeps this long before exiting
 //   "browser_window_ms" LITE_FAKE_SETUP_BROWSER_MS  a child process keeps a
 //                                                message-only "VelnorBrowser_MessageWindow"
 //                                                this long, as a started browser would
@@ -181,6 +183,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       ::CloseHandle(info.hProcess);
     }
   }
+
+  // A copy of the image as it was run, so that a test can compare it with
+  // what the server sent.
+  const std::string copy = Env("LITE_FAKE_SETUP_COPY_SELF");
+  if (!copy.empty())
+    ::CopyFileW(base::win::AsWide(own_path), base::win::AsWide(base::UTF8ToUTF16(copy)), FALSE);
+
+  // As long as a real setup would take.
+  uint64_t run_ms = 0;
+  if (base::ParseWholeDecimal(Env("LITE_FAKE_SETUP_RUN_MS"), &run_ms) && run_ms > 0)
+    ::Sleep(static_cast<DWORD>(run_ms));
 
   std::string exit_code = Env("LITE_FAKE_SETUP_EXIT_CODE");
   if (exit_code.empty() && config.contains("exit_code") && config["exit_code"].is_number_integer())
