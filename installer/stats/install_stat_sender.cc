@@ -46,7 +46,7 @@ base::String16 ReplacePackingCharacters(base::String16 text) {
 base::String16 SerializeStatParams(const StatParams& params) {
   base::String16 text;
   for (const auto& [key, value] : params) {
-    text += base::ASCIIToUTF16(key);
+    text += base::UTF8ToUTF16(key);
     text += u'\n';
     text += value;
     text += u'\n';
@@ -172,7 +172,7 @@ std::string InstallStatSender::GetQueryUrl(const StatEvent& event) {
     if (!vars.empty())
       vars += u',';
     vars += u'-';
-    vars += Escape(ReplacePackingCharacters(base::ASCIIToUTF16(key)));
+    vars += Escape(ReplacePackingCharacters(base::UTF8ToUTF16(key)));
     vars += u'=';
     vars += Escape(ReplacePackingCharacters(value));
   }

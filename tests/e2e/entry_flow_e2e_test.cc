@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/installer_run.h"
+#include "tests/e2e/vendor_journal.h"
+#include "tests/win/test_support_win.h"
 
 namespace {
 
@@ -46,10 +48,15 @@ TEST(EntryFlowTest, InterfaceProbeEndsTheRunBeforeAnythingElse) {
 }
 
 TEST(EntryFlowTest, SilentRunWalksTheFlowAndLogsItsExitCode) {
-  // A switch in capitals with a slash is still "silent".
-  InstallerRun run(L"/SILENT --brand-name=auto");
+  // A switch in capitals with a slash is still "silent"; the run ends with the
+  // setup's exit code.
+  const std::wstring temp = test::MakeUniqueTempDir();
+  ASSERT_TRUE(test::ServeFakeSetup(temp));
+  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", L"5");
+  InstallerRun run(L"/SILENT --brand-name=auto", temp);
   ASSERT_TRUE(run.started());
-  EXPECT_EQ(run.Wait(), 400);
+  EXPECT_EQ(run.Wait(), 5);
+  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", nullptr);
 
   const std::vector<std::string> lines = run.LogRecords();
   ASSERT_FALSE(lines.empty());
@@ -66,7 +73,7 @@ TEST(EntryFlowTest, SilentRunWalksTheFlowAndLogsItsExitCode) {
   EXPECT_EQ(messages[4], "INFO: Temporary path is: " + std::string(dir.begin(), dir.end()));
   EXPECT_TRUE(Contains(messages, "INFO: Brand id: velnor"));
   EXPECT_TRUE(Contains(messages, "INFO: Installing in silent mode."));
-  EXPECT_EQ(messages.back(), "INFO: Installer exit with code: 400");
+  EXPECT_EQ(messages.back(), "INFO: Installer exit with code: 5");
   // The log names the entry point as the function of its own lines.
   EXPECT_NE(lines.back().find(" (wWinMain:"), std::string::npos) << lines.back();
 }
@@ -98,9 +105,11 @@ TEST(EntryFlowTest, SecondInstanceDefersToTheFirstAndExitsWith600) {
 }
 
 TEST(EntryFlowTest, SemiSilentIsSilent) {
-  InstallerRun run(L"--semi-silent");
+  const std::wstring temp = test::MakeUniqueTempDir();
+  ASSERT_TRUE(test::ServeFakeSetup(temp));
+  InstallerRun run(L"--semi-silent", temp);
   ASSERT_TRUE(run.started());
-  EXPECT_EQ(run.Wait(), 400);
+  EXPECT_EQ(run.Wait(), 0);
   EXPECT_TRUE(Contains(run.OwnLogMessages(), "INFO: Installing in silent mode."));
 }
 

@@ -18,49 +18,8 @@ namespace {
 using nlohmann::json;
 
 constexpr char kArchive64[] = "/browser/velnor/x64/browser-setup.arc";
-constexpr char kArchive[] = "/browser/velnor/browser-setup.arc";
 // Six failed attempts with a 15 s pause after each.
 constexpr DWORD kAllAttemptsMs = 200000;
-
-std::wstring SignedSetup(const char* variant) {
-  const char* dir = std::getenv("LITE_SIGNED_SETUPS");
-  return test::FromUnixPath(std::string(dir ? dir : ".") + "/" + variant + "/browser-setup.exe");
-}
-
-// The installer's registry values as a map; values spanning lines are kept
-// whole.
-std::map<std::string, std::string> RegistryValues(const std::string& text) {
-  std::map<std::string, std::string> values;
-  std::string name;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();
-    const std::string line = text.substr(start, end - start);
-    const size_t equals = line.find('=');
-    static const char* const kNames[] = {"AbtConfigResourceFile",
-                                         "ClidsFile",
-                                         "InstallerData",
-                                         "VelnorWebsiteIconFile",
-                                         "VariationsResourceFile",
-                                         "install_stat",
-                                         "brand",
-                                         "BrandFile",
-                                         "lang"};
-    bool known = false;
-    for (const char* known_name : kNames)
-      known = known || (equals != std::string::npos && line.substr(0, equals) == known_name);
-    if (known) {
-      name = line.substr(0, equals);
-      values[name] = line.substr(equals + 1);
-    } else if (!name.empty()) {
-      values[name] += "\n" + line;
-    }
-    start = end + 1;
-  }
-  return values;
-}
 
 std::map<std::string, std::string> RegistryNow() {
   std::map<std::string, std::string> values;
@@ -86,16 +45,11 @@ class SilentInstallTest : public ::testing::Test {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velnor\\VelnorBrowser");
     temp_ = test::MakeUniqueTempDir();
     record_ = temp_ + L"setup-record.txt";
-    ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_RECORD", record_.c_str());
-    ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_COPY_SELF", (temp_ + L"setup-image.bin").c_str());
     ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", nullptr);
     ServeSetup("sha256");
   }
 
-  void ServeSetup(const char* variant) {
-    ASSERT_TRUE(vendor_.Serve(SignedSetup(variant), kArchive64));
-    ASSERT_TRUE(vendor_.Serve(SignedSetup(variant), kArchive));
-  }
+  void ServeSetup(const char* variant) { ASSERT_TRUE(test::ServeFakeSetup(temp_, variant)); }
 
   int Run(const std::wstring& arguments, DWORD timeout_ms = 90000) {
     ::DeleteFileW(record_.c_str());
@@ -155,7 +109,7 @@ TEST_F(SilentInstallTest, DownloadsVerifiesAndRunsTheSetup) {
 
   // Registry values written before the run, removed after it but for the two
   // seed files.
-  const auto before = RegistryValues(test::ReadWholeFile(record_ + L".registry"));
+  const auto before = test::FakeSetupRegistry(temp_);
   for (const char* name : {"InstallerData", "ClidsFile", "VelnorWebsiteIconFile",
                            "AbtConfigResourceFile", "install_stat", "brand", "BrandFile"})
     EXPECT_EQ(before.count(name), 1u) << name;

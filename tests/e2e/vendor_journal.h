@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,16 @@ class VendorServices {
   std::wstring state_;
   size_t journal_offset_ = 0;
 };
+
+// The signed fake setup (a variant of tests/e2e/make-signed-setups) as the
+// browser's setup archive on every URL of the default brand, recording what
+// it saw into |temp_dir| (a Windows path with a trailing backslash).
+bool ServeFakeSetup(const std::wstring& temp_dir, const char* variant = "sha256");
+std::wstring SignedSetup(const char* variant);
+// The command line the fake setup was started with; empty when it never ran.
+std::string FakeSetupCommandLine(const std::wstring& temp_dir);
+// The installer's registry values as the fake setup found them.
+std::map<std::string, std::string> FakeSetupRegistry(const std::wstring& temp_dir);
 
 // The decoded "vars" of a statistics record; an empty object for others.
 nlohmann::json StatVars(const nlohmann::json& record);
