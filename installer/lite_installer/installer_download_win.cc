@@ -7,6 +7,7 @@
 #include "installer/lite_installer/archive_lock_win.h"
 #include "installer/lite_installer/brand_package_info.h"
 #include "installer/lite_installer/installer.h"
+#include "installer/lite_installer/installer_clock_win.h"
 #include "installer/lite_installer/installer_progress_forwarder.h"
 #include "installer/lite_installer/process_command_line_win.h"
 #include "installer/service_origins.h"
@@ -18,14 +19,6 @@
 namespace {
 
 constexpr DWORD kCanonicalUrlChars = 2084;
-
-// Microseconds since 1601-01-01 UTC.
-int64_t NowUs() {
-  FILETIME now;
-  ::GetSystemTimeAsFileTime(&now);
-  return static_cast<int64_t>(
-      (static_cast<uint64_t>(now.dwHighDateTime) << 32 | now.dwLowDateTime) / 10);
-}
 
 lite_installer::WindowsVersionClass ThisWindows() {
   const installer::WindowsVersion version = installer::GetWindowsVersion();
@@ -135,7 +128,7 @@ bool Installer::IsVersionedSetupUrlAllowed(const std::string& url) {
   int64_t created = 0;
   if (!GetModuleCreationTime(own_path, &created))
     return false;
-  return lite_installer::IsInstallerYoungEnough(created, NowUs());
+  return lite_installer::IsInstallerYoungEnough(created, lite_installer::WallClockUs());
 }
 
 bool Installer::GetModuleCreationTime(const base::String16& path, int64_t* time_us) {

@@ -1,7 +1,7 @@
 #include "installer/lite_installer/installer.h"
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <cmath>
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include "installer/lite_installer/archive_lock_win.h"
 #include "installer/lite_installer/brand_package_info.h"
 #include "installer/lite_installer/distrib_info_params.h"
+#include "installer/lite_installer/installer_clock_win.h"
 #include "installer/lite_installer/installer_observer.h"
 #include "installer/lite_installer/process_command_line_win.h"
 #include "installer/lite_installer/setup_command_line.h"
@@ -36,21 +37,6 @@ constexpr DWORD kBrowserWindowWaitMs = 20000;
 
 base::String16 InstallerKey() {
   return base::win::FromWide(installer::kInstallerRegistryKeyPath);
-}
-
-// Wall-clock microseconds since 1601-01-01 UTC.
-int64_t NowUs() {
-  FILETIME now;
-  ::GetSystemTimeAsFileTime(&now);
-  return static_cast<int64_t>((static_cast<uint64_t>(now.dwHighDateTime) << 32 |
-                               now.dwLowDateTime) / 10);
-}
-
-// Microseconds of running time since boot, the clock the setup measures with.
-uint64_t UnbiasedNowUs() {
-  ULONGLONG time = 0;
-  ::QueryUnbiasedInterruptTime(&time);
-  return time / 10;
 }
 
 bool IsSet(HANDLE event) {
@@ -100,9 +86,7 @@ Installer::Installer(lite_installer::InstallerObserver* observer,
                      BrandPackageInfo* brand_info,
                      DistribInfoParams* distribution_params,
                      bool run_background_tasks)
-    : observer_(observer),
-      brand_info_(brand_info),
-      distribution_params_(distribution_params) {
+    : observer_(observer), brand_info_(brand_info), distribution_params_(distribution_params) {
   if (run_background_tasks)
     background_tasks_.emplace(brand_info, distribution_params);
   base::String16 seed;
@@ -160,7 +144,8 @@ void Installer::Init(BrandPackageInfo* brand_info, DistribInfoParams* distributi
 bool Installer::InstallAsync() {
   ::ResetEvent(stop_event_.Get());
   ::ResetEvent(install_gate_event_.Get());
-  install_thread_.Reset(::CreateThread(nullptr, 0, &Installer::InstallThreadMain, this, 0, nullptr));
+  install_thread_.Reset(
+      ::CreateThread(nullptr, 0, &Installer::InstallThreadMain, this, 0, nullptr));
   return install_thread_.IsValid();
 }
 
@@ -171,17 +156,17 @@ DWORD WINAPI Installer::InstallThreadMain(void* self) {
 
 void Installer::InstallNow() {
   ::ResetEvent(stop_event_.Get());
-  install_start_time_ = UnbiasedNowUs();
+  install_start_time_ = lite_installer::UnbiasedNowUs();
   ::SetEvent(install_gate_event_.Get());
   Install();
 }
 
 void Installer::SetOkButtonPressedTime() {
-  ok_button_pressed_time_ = UnbiasedNowUs();
+  ok_button_pressed_time_ = lite_installer::UnbiasedNowUs();
 }
 
 void Installer::StartInstallation() {
-  install_start_time_ = UnbiasedNowUs();
+  install_start_time_ = lite_installer::UnbiasedNowUs();
   ::SetEvent(install_gate_event_.Get());
 }
 
@@ -272,9 +257,10 @@ int Installer::InstallBrowser() {
   if (module_path_.empty())
     return kInstallFailed;
   std::string lock_value;
-  const bool permanent_lock = distribution_params_ &&
-                              distribution_params_->GetValue("setup_arc_permanent_lock", &lock_value) &&
-                              !lock_value.empty();
+  const bool permanent_lock =
+      distribution_params_ &&
+      distribution_params_->GetValue("setup_arc_permanent_lock", &lock_value) &&
+      !lock_value.empty();
   LOG(INFO) << "Executable path: " << module_path_;
   ::DeleteFileW(base::win::AsWide(module_path_));
   // The archive never outlives this run, whatever its outcome.
@@ -284,12 +270,12 @@ int Installer::InstallBrowser() {
   } remover{module_path_};
 
   lite_installer::ArchiveLock archive_lock;
-  const int64_t t0 = NowUs();
+  const int64_t t0 = lite_installer::WallClockUs();
   const int download_result = GetModule(module_path_, permanent_lock ? &archive_lock : nullptr);
   if (download_result != kInstallSuccess)
     return download_result;
 
-  const int64_t t1 = NowUs();
+  const int64_t t1 = lite_installer::WallClockUs();
   const HANDLE waits[] = {stop_event_.Get(), install_gate_event_.Get()};
   if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0 + 1) {
     PLOG(ERROR) << "Installation after download event isn't in signal state or installation was "
@@ -297,7 +283,7 @@ int Installer::InstallBrowser() {
     return kInstallFailed;
   }
 
-  const int64_t t2 = NowUs();
+  const int64_t t2 = lite_installer::WallClockUs();
   base::win::ScopedHandle read_lock;
   if (permanent_lock) {
     if (!archive_lock.Lock()) {
@@ -322,7 +308,7 @@ int Installer::InstallBrowser() {
     return kInstallFailed;
   }
   LOG(INFO) << "Verification succeeded: " << module_path_;
-  const int64_t t3 = NowUs();
+  const int64_t t3 = lite_installer::WallClockUs();
   stat_reporter_->StoreStatParams();
   const bool elevated = elevated_holder_ != nullptr;
   const installer::UacKind uac = !InstallUACUtil::AreUACNotificationsEnabled()
@@ -342,7 +328,7 @@ int Installer::InstallBrowser() {
   read_lock.Reset();
   archive_lock.Close();
 
-  const int64_t t4 = NowUs();
+  const int64_t t4 = lite_installer::WallClockUs();
   setup_time_ = t4 - t3;
   SendEvent(installer::SetupExitedEvent(IsUpdate(stat_reporter_.get()), ok,
                                         static_cast<uint32_t>(exit_code_), elevated, setup_time_));
@@ -367,10 +353,10 @@ int Installer::InstallBrowser() {
 }
 
 int Installer::GetModule(const base::String16& path, lite_installer::ArchiveLock* lock) {
-  const int64_t start = NowUs();
+  const int64_t start = lite_installer::WallClockUs();
   bool downloaded = false;
   const int result = DownloadOrExtractModule(path, &downloaded, lock);
-  download_time_ = NowUs() - start;
+  download_time_ = lite_installer::WallClockUs() - start;
   if (result != kInstallSuccess) {
     LOG(ERROR) << "Module was not downloaded: " << path;
     exit_code_ = lite_installer::kExitModuleNotObtained;
@@ -416,9 +402,10 @@ bool Installer::DownloadOnce(const std::string& url,
 }
 
 void Installer::ReportInstallationFinished(bool success) {
-  const installer::RunOutcome outcome = stop_requests_.load() >= 1 ? installer::RunOutcome::kCancelled
-                                        : success                  ? installer::RunOutcome::kSuccess
-                                                                   : installer::RunOutcome::kFailed;
+  const installer::RunOutcome outcome = stop_requests_.load() >= 1
+                                            ? installer::RunOutcome::kCancelled
+                                        : success ? installer::RunOutcome::kSuccess
+                                                  : installer::RunOutcome::kFailed;
   const std::string url = installer::InstallationFinishedUrl(
       installer::kStatsStorageOrigin, base::UTF16ToUTF8(installation_id_), outcome, full_time_,
       download_time_, setup_time_);
