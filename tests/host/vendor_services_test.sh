@@ -31,6 +31,10 @@ code=$(curl -s -o /dev/null -w '%{http_code}' "$base/_control/fault?fault=%2Fcdn
 check "fault added at run time" '[ "$code" = 200 ]'
 check "status fault" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/cdn/file.bin")" = 503 ]'
 check "then served again" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/cdn/file.bin")" = 200 ]'
+curl -s -o /dev/null "$base/_control/fault?fault=%2Fcdn%2F%3Astatus%3D404"
+curl -s -o /dev/null "$base/_control/reset"
+size=$(curl -s -o /dev/null -w '%{size_download}' "$base/cdn/file.bin")
+check "reset drops run-time faults and restores the standing ones" '[ "$size" = 1000 ]'
 check "bad fault refused" '[ "$(curl -s -o /dev/null -w "%{http_code}" "$base/_control/fault?fault=nonsense")" = 400 ]'
 check "outside the data is not served" '[ "$(curl -s --path-as-is -o /dev/null -w "%{http_code}" "$base/../../etc/passwd")" = 404 ]'
 

@@ -42,7 +42,7 @@ Services:
                                   fields journaled, files stored under
                                   DIR/_received/
   GET  /_control/fault?fault=F    adds fault F while running (F URL-encoded)
-  GET  /_control/reset            removes every fault
+  GET  /_control/reset            back to the faults given on the command line
 
 Faults (--fault or /_control/fault), each PATH_PREFIX:KIND[=ARG][,count=N]:
   drop=N          close the connection after N body bytes
@@ -333,6 +333,8 @@ int main(int argc, char** argv) {
   Services services;
   services.data = data_dir;
   services.journal = &journal;
+  // The standing faults: those of the command line, which a reset restores.
+  std::vector<Fault> standing_faults;
   for (const std::string& text : fault_texts) {
     std::string error;
     auto fault = vendor_services::ParseFault(text, &error);
@@ -340,6 +342,7 @@ int main(int argc, char** argv) {
       std::cerr << "lite-vendor-services: " << text << ": " << error << "\n";
       return 2;
     }
+    standing_faults.push_back(*fault);
     services.faults.Add(*fault);
   }
 
@@ -358,6 +361,8 @@ int main(int argc, char** argv) {
   });
   server.Get("/_control/reset", [&](const httplib::Request&, httplib::Response& res) {
     services.faults.Clear();
+    for (const Fault& fault : standing_faults)
+      services.faults.Add(fault);
     res.set_content("ok", "text/plain");
   });
   server.Get(R"(/installstats/send/.*)", [&](const httplib::Request& req, httplib::Response& res) {
