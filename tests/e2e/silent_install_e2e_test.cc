@@ -142,13 +142,35 @@ TEST_F(SilentInstallTest, DownloadsVerifiesAndRunsTheSetup) {
     if (vars.value("stage", "") == "setup_exe_exited") {
       EXPECT_FALSE(vars.contains("error")) << vars.dump();  // 3 counts as success
     }
+    const std::string size =
+        std::to_string(test::ReadWholeFile(vendor_.DataPath(kArchive64)).size());
+    if (vars.value("action", "") == "installer_started") {
+      EXPECT_EQ(vars.value("dpi", ""), "100");
+      EXPECT_NE(vars.value("resolution", "").find('x'), std::string::npos);
+    }
+    if (vars.value("stage", "") == "finished") {
+      EXPECT_TRUE(vars.contains("download_time")) << vars.dump();
+    }
+    if (vars.value("stage", "") == "setup_exe_launched") {
+      EXPECT_TRUE(vars.contains("uac")) << vars.dump();
+    }
+    if (vars.value("stage", "") == "setup_exe_launched" ||
+        vars.value("stage", "") == "setup_exe_exited") {
+      EXPECT_EQ(vars.value("new_ver", ""), "24.10.4.931");
+    }
     if (vars.value("action", "") == "download_attempt") {
+      EXPECT_EQ(vars.value("downloaded_size", ""), size);
+      EXPECT_EQ(vars.value("total_size", ""), size);
       EXPECT_EQ(vars.value("x64", ""), "1");
       EXPECT_EQ(vars.value("attempt_number", ""), "1");
-      EXPECT_NE(vars.value("url", "").find("x64/browser-setup.arc"), std::string::npos);
+      // The service decodes the twice-escaped URL once.
+      EXPECT_NE(vars.value("url", "").find("%2Fx64%2Fbrowser%2Dsetup.arc%3Ffrom_installer%3Dtrue"),
+                std::string::npos)
+          << vars.dump();
     }
     if (!vars.empty()) {
       EXPECT_EQ(vars.value("brand_id", ""), "velnor");
+      EXPECT_EQ(vars.value("lite_ver", ""), "24.10.4.931");
       EXPECT_EQ(vars.value("installer_type", ""), "lite");
       EXPECT_EQ(vars.value("old_style", ""), "0");
     }

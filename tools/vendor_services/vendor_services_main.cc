@@ -368,7 +368,9 @@ int main(int argc, char** argv) {
   server.Get(R"(/installstats/send/.*)", [&](const httplib::Request& req, httplib::Response& res) {
     json record = RequestRecord(req);
     record["service"] = "statistics";
-    record["decoded"] = DecodeStatistics(req.path);
+    // The raw target: the decoded path would turn an escaped "/" inside a
+    // value into a segment break.
+    record["decoded"] = DecodeStatistics(req.target.substr(0, req.target.find('?')));
     const std::vector<Fault> applied = services.faults.Take(req.path);
     record["faults"] = FaultNames(applied);
     if (const Fault* stall = Find(applied, Fault::Kind::kStall))
