@@ -131,12 +131,6 @@ class Installer {
   static DWORD WINAPI InstallThreadMain(void* self);
 
  private:
-  // One plain download against |stop_event|.
-  bool DownloadOnce(const std::string& url,
-                    installer::DownloadWriter* writer,
-                    std::string* error_text,
-                    std::string* redirect_url,
-                    HANDLE stop_event);
   void SendEvent(const installer::StatEvent& event);
   bool StopRequested() const;
 

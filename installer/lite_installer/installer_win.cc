@@ -387,18 +387,10 @@ bool Installer::Download(const std::string& url,
                          installer::DownloadWriter* writer,
                          std::string* error_text,
                          std::string* redirect_url) {
-  return DownloadOnce(url, writer, error_text, redirect_url, stop_event_.Get());
-}
-
-bool Installer::DownloadOnce(const std::string& url,
-                             installer::DownloadWriter* writer,
-                             std::string* error_text,
-                             std::string* redirect_url,
-                             HANDLE stop_event) {
   LOG(INFO) << "Attempt to download module: " << url;
   writer->Reset();
   return installer::DownloadFile(base::UTF8ToUTF16(url), writer, error_text, redirect_url, nullptr,
-                                 stop_event, nullptr, nullptr);
+                                 stop_event_.Get(), nullptr, nullptr);
 }
 
 void Installer::ReportInstallationFinished(bool success) {
@@ -412,10 +404,6 @@ void Installer::ReportInstallationFinished(bool success) {
   installer::StringDownloadWriter answer;
   std::string error_text;
   std::string redirect_url;
-  // A stopped run has its stop event set; the report of how it ended must
-  // still go out, so it is sent against an event of its own.
-  base::win::ScopedHandle report_stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  if (!DownloadOnce(url, &answer, &error_text, &redirect_url, report_stop.Get())) {
+  if (!Download(url, &answer, &error_text, &redirect_url))
     LOG(ERROR) << "Cannot report installation status: " << error_text;
-  }
 }

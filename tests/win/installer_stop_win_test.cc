@@ -1,0 +1,91 @@
+// An installation on its own thread, stopped by the user while it waits to
+// retry a failed download: it ends at once, shows no error, and its
+// installation-finished report still reaches the service as "cancelled" (the
+// request goes out when the URL opens, before the stop is seen).
+#include "installer/lite_installer/installer.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+
+#include "base/win/wide.h"
+#include "installer/lite_installer/brand_package_info.h"
+#include "installer/lite_installer/brand_platform_win.h"
+#include "installer/lite_installer/installer_observer.h"
+#include "tests/host/log_capture.h"
+#include "tests/win/test_support_win.h"
+
+namespace {
+
+std::string BaseUrl() {
+  const char* url = std::getenv("LITE_VENDOR_URL");
+  return url ? url : "";
+}
+
+class RecordingObserver : public lite_installer::InstallerObserver {
+ public:
+  void OnDownloadProgress(float) override {}
+  int OnSlowDownload() override { return 0; }
+  void OnTimeLeft(int, int) override {}
+  void OnInstallFinished(int) override { ++finished; }
+  void OnInstallError(int) override { ++errors; }
+  uintptr_t GetWindowHandle() override { return 0; }
+  void SetProgress(int) override {}
+  void OnSetupStarted() override {}
+
+  std::atomic<int> finished{0};
+  std::atomic<int> errors{0};
+};
+
+// The local services' journal says how the run ended.
+std::string FinishedResult() {
+  const char* state = std::getenv("LITE_VENDOR_STATE");
+  const std::wstring journal =
+      test::FromUnixPath(std::string(state ? state : ".") + "/journal.jsonl");
+  for (int i = 0; i < 100; ++i) {
+    const std::vector<std::string> lines = test::ReadLines(journal);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+      if (line->find("\"service\":\"storage\"") == std::string::npos)
+        continue;
+      for (const char* result : {"cancelled", "failed", "success"}) {
+        if (line->find(std::string("\"result\":\"") + result + "\"") != std::string::npos)
+          return result;
+      }
+    }
+    ::Sleep(50);
+  }
+  return "";
+}
+
+TEST(InstallerStopTest, StopDuringTheRetryWaitEndsQuietlyAndReportsCancelled) {
+  const std::wstring temp = test::MakeUniqueTempDir();
+  BrandPlatformWin platform;
+  BrandPackageInfo brand(base::win::FromWide(temp.c_str(), temp.size()), &platform);
+  brand.info().brand_id = "velnor";
+  brand.info().setup_url = BaseUrl() + "/missing/browser-setup.arc";
+  RecordingObserver observer;
+  test::LogCapture log;
+  {
+    Installer installer(&observer, &brand, nullptr, false);
+    ASSERT_TRUE(installer.InstallAsync());
+    // The first attempt fails at once; the installer then waits 15 s.
+    for (int i = 0;
+         i < 100 && !log.Has("ERROR: Unsuccessful download") && !log.Has("Unsuccessful download");
+         ++i)
+      ::Sleep(50);
+    ::Sleep(200);
+    const DWORD start = ::GetTickCount();
+    installer.IncrementStopRequests();
+    EXPECT_TRUE(installer.WaitForInstallAsync());
+    EXPECT_LT(::GetTickCount() - start, 10000u);
+    EXPECT_EQ(installer.GetExitCode(), lite_installer::kExitModuleNotObtained);
+  }
+  EXPECT_TRUE(log.Has("INFO: Installation stopped")) << log.Lines().size();
+  // A stop by the user is no error to show, and no setup ran to finish.
+  EXPECT_EQ(observer.errors.load(), 0);
+  EXPECT_EQ(observer.finished.load(), 0);
+  EXPECT_EQ(FinishedResult(), "cancelled");
+}
+
+}  // namespace
