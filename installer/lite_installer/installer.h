@@ -80,7 +80,6 @@ class Installer {
   bool WaitForInstallAsync();
   int GetExitCode() const { return exit_code_; }
   void IncrementStopRequests() { stop_requests_.fetch_add(1); }
-  installer::InstallStatReporter* stat_reporter() { return stat_reporter_.get(); }
 
   virtual bool RunModuleInElevatedProcess();
   // Starts the setup archive at |module_path| with |command_line| plus
@@ -120,7 +119,6 @@ class Installer {
                               bool* downloaded,
                               lite_installer::ArchiveLock* lock);
   std::vector<lite_installer::DownloadUrl> GetDownloadUrls(bool x64);
-  std::vector<lite_installer::DownloadUrl> GetDownloadUrlsFromBrandConfig(int kind);
   bool IsVersionedSetupUrlAllowed(const std::string& url);
   base::CommandLine BuildSetupCommandLine(const base::String16& program, bool with_file_switches);
   bool RunModuleAndWait(const wchar_t* application_name,
@@ -131,6 +129,8 @@ class Installer {
   static DWORD WINAPI InstallThreadMain(void* self);
 
  private:
+  // The running Windows release as the URL list and make-default see it.
+  static lite_installer::WindowsVersionClass WindowsClass();
   void SendEvent(const installer::StatEvent& event);
   bool StopRequested() const;
 

@@ -20,11 +20,6 @@ namespace {
 
 constexpr DWORD kCanonicalUrlChars = 2084;
 
-lite_installer::WindowsVersionClass ThisWindows() {
-  const installer::WindowsVersion version = installer::GetWindowsVersion();
-  return lite_installer::ClassifyWindowsVersion(version.major, version.minor);
-}
-
 // The host name of the URL the download ended at; empty when it cannot be
 // canonicalised or split.
 std::string RedirectHost(const std::string& redirect_url) {
@@ -98,20 +93,18 @@ bool Installer::IsNativeX64() {
 std::vector<lite_installer::DownloadUrl> Installer::GetDownloadUrls(bool x64) {
   const BrandInfo empty_brand;
   const BrandInfo& brand = brand_info_ ? brand_info_->info() : empty_brand;
-  const lite_installer::WindowsVersionClass windows = ThisWindows();
-  if (windows == lite_installer::kWindowsXP || windows == lite_installer::kWindowsVista)
-    return lite_installer::GetDownloadUrls(brand, windows, x64, false, installer::kDownloadOrigin);
-  return lite_installer::GetDownloadUrls(brand, windows, x64,
-                                         IsVersionedSetupUrlAllowed(brand.setup_url_version),
-                                         installer::kDownloadOrigin);
+  const lite_installer::WindowsVersionClass windows = WindowsClass();
+  // XP and Vista get the legacy archive only: the versioned URL is not judged.
+  const bool legacy =
+      windows == lite_installer::kWindowsXP || windows == lite_installer::kWindowsVista;
+  return lite_installer::GetDownloadUrls(
+      brand, windows, x64, !legacy && IsVersionedSetupUrlAllowed(brand.setup_url_version),
+      installer::kDownloadOrigin);
 }
 
-std::vector<lite_installer::DownloadUrl> Installer::GetDownloadUrlsFromBrandConfig(int kind) {
-  const BrandInfo empty_brand;
-  const BrandInfo& brand = brand_info_ ? brand_info_->info() : empty_brand;
-  return lite_installer::GetDownloadUrlsFromBrandConfig(
-      brand, ThisWindows(), kind, IsVersionedSetupUrlAllowed(brand.setup_url_version),
-      installer::kDownloadOrigin);
+lite_installer::WindowsVersionClass Installer::WindowsClass() {
+  const installer::WindowsVersion version = installer::GetWindowsVersion();
+  return lite_installer::ClassifyWindowsVersion(version.major, version.minor);
 }
 
 bool Installer::IsVersionedSetupUrlAllowed(const std::string& url) {

@@ -23,7 +23,6 @@
 #include "installer/util/downloader_win.h"
 #include "installer/util/file_version.h"
 #include "installer/util/registry_win.h"
-#include "installer/util/windows_version_win.h"
 #include "installer/velnor/util/trust_provider_win.h"
 #include "installer/velnor/util/velnor_trust_verifier.h"
 #include "logging/log_message.h"
@@ -171,9 +170,7 @@ void Installer::StartInstallation() {
 }
 
 void Installer::SetMakeDefault(bool make_default) {
-  const installer::WindowsVersion version = installer::GetWindowsVersion();
-  const lite_installer::WindowsVersionClass windows =
-      lite_installer::ClassifyWindowsVersion(version.major, version.minor);
+  const lite_installer::WindowsVersionClass windows = WindowsClass();
   // Windows 8 and 8.1 let only the user choose the default browser.
   make_default_ = (windows == lite_installer::kWindows8 || windows == lite_installer::kWindows81)
                       ? false

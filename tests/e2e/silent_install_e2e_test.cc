@@ -63,18 +63,6 @@ class SilentInstallTest : public ::testing::Test {
 
   std::string SetupCommandLine() const { return test::ReadWholeFile(record_); }
 
-  // Waits for the installation-finished report and returns its result.
-  std::string FinishedResult() {
-    std::string result;
-    vendor_.WaitFor([&](const json& record) {
-      if (record.value("service", "") != "storage")
-        return false;
-      result = record["query"].value("result", "");
-      return true;
-    });
-    return result;
-  }
-
   bool HasLog(const std::string& text) const { return test::Contains(log_, text); }
 
   test::VendorServices vendor_;
@@ -131,7 +119,7 @@ TEST_F(SilentInstallTest, DownloadsVerifiesAndRunsTheSetup) {
   EXPECT_EQ(::GetFileAttributesW((temp_ + L"BrandFile").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_NE(::GetFileAttributesW((temp_ + L"master_preferences").c_str()), INVALID_FILE_ATTRIBUTES);
 
-  EXPECT_EQ(FinishedResult(), "success");
+  EXPECT_EQ(test::FinishedResult(vendor_), "success");
   const std::vector<std::string> events = test::StatEventNames(vendor_.Records());
   const std::vector<std::string> expected = {"installer_started",        "download/started",
                                              "download_attempt/success", "download/finished",
@@ -181,7 +169,7 @@ TEST_F(SilentInstallTest, MissingArchiveEndsWith401AfterEveryAttempt) {
   ASSERT_TRUE(vendor_.AddFault("/browser/:status=404"));
   EXPECT_EQ(Run(L"", kAllAttemptsMs), 401);
   EXPECT_TRUE(HasLog("ERROR: Max download attempts failed"));
-  EXPECT_EQ(FinishedResult(), "failed");
+  EXPECT_EQ(test::FinishedResult(vendor_), "failed");
   const std::vector<std::string> events = test::StatEventNames(vendor_.Records());
   std::vector<std::string> expected = {"installer_started", "download/started"};
   for (int attempt = 0; attempt < 6; ++attempt) {
@@ -208,7 +196,7 @@ TEST_F(SilentInstallTest, DroppedConnectionIsResumed) {
   }
   const std::vector<std::string> expected = {"-", "bytes=" + std::to_string(dropped_at) + "-"};
   EXPECT_EQ(ranges, expected) << ::testing::PrintToString(ranges);
-  EXPECT_EQ(FinishedResult(), "success");
+  EXPECT_EQ(test::FinishedResult(vendor_), "success");
 }
 
 TEST_F(SilentInstallTest, UntrustedOrTamperedArchiveIsNeverRun) {
@@ -248,14 +236,7 @@ TEST_F(SilentInstallTest, SetupExitCodes) {
       return true;
     }));
     EXPECT_EQ(error, c.error);
-    std::string result;
-    vendor.WaitFor([&](const json& record) {
-      if (record.value("service", "") != "storage")
-        return false;
-      result = record["query"].value("result", "");
-      return true;
-    });
-    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(test::FinishedResult(vendor), c.result);
   }
 }
 

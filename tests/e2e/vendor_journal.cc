@@ -156,6 +156,17 @@ std::map<std::string, std::string> FakeSetupRegistry(const std::wstring& temp_di
   return values;
 }
 
+std::string FinishedResult(const VendorServices& vendor) {
+  std::string result;
+  vendor.WaitFor([&](const nlohmann::json& record) {
+    if (record.value("service", "") != "storage")
+      return false;
+    result = record["query"].value("result", "");
+    return true;
+  });
+  return result;
+}
+
 nlohmann::json StatVars(const nlohmann::json& record) {
   if (record.value("service", "") != "statistics" || !record.contains("decoded") ||
       !record["decoded"].contains("vars"))

@@ -46,6 +46,10 @@ std::string FakeSetupCommandLine(const std::wstring& temp_dir);
 // The installer's registry values as the fake setup found them.
 std::map<std::string, std::string> FakeSetupRegistry(const std::wstring& temp_dir);
 
+// The "result" of the installation-finished report journaled since |vendor|
+// began; empty when none arrived in time.
+std::string FinishedResult(const VendorServices& vendor);
+
 // The decoded "vars" of a statistics record; an empty object for others.
 nlohmann::json StatVars(const nlohmann::json& record);
 

@@ -13,6 +13,7 @@
 #include "installer/lite_installer/brand_package_info.h"
 #include "installer/lite_installer/brand_platform_win.h"
 #include "installer/lite_installer/installer_observer.h"
+#include "tests/e2e/vendor_journal.h"
 #include "tests/host/log_capture.h"
 #include "tests/win/test_support_win.h"
 
@@ -38,26 +39,6 @@ class RecordingObserver : public lite_installer::InstallerObserver {
   std::atomic<int> errors{0};
 };
 
-// The local services' journal says how the run ended.
-std::string FinishedResult() {
-  const char* state = std::getenv("LITE_VENDOR_STATE");
-  const std::wstring journal =
-      test::FromUnixPath(std::string(state ? state : ".") + "/journal.jsonl");
-  for (int i = 0; i < 100; ++i) {
-    const std::vector<std::string> lines = test::ReadLines(journal);
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-      if (line->find("\"service\":\"storage\"") == std::string::npos)
-        continue;
-      for (const char* result : {"cancelled", "failed", "success"}) {
-        if (line->find(std::string("\"result\":\"") + result + "\"") != std::string::npos)
-          return result;
-      }
-    }
-    ::Sleep(50);
-  }
-  return "";
-}
-
 TEST(InstallerStopTest, StopDuringTheRetryWaitEndsQuietlyAndReportsCancelled) {
   const std::wstring temp = test::MakeUniqueTempDir();
   BrandPlatformWin platform;
@@ -65,6 +46,7 @@ TEST(InstallerStopTest, StopDuringTheRetryWaitEndsQuietlyAndReportsCancelled) {
   brand.info().brand_id = "velnor";
   brand.info().setup_url = BaseUrl() + "/missing/browser-setup.arc";
   RecordingObserver observer;
+  test::VendorServices vendor;
   test::LogCapture log;
   {
     Installer installer(&observer, &brand, nullptr, false);
@@ -85,7 +67,7 @@ TEST(InstallerStopTest, StopDuringTheRetryWaitEndsQuietlyAndReportsCancelled) {
   // A stop by the user is no error to show, and no setup ran to finish.
   EXPECT_EQ(observer.errors.load(), 0);
   EXPECT_EQ(observer.finished.load(), 0);
-  EXPECT_EQ(FinishedResult(), "cancelled");
+  EXPECT_EQ(test::FinishedResult(vendor), "cancelled");
 }
 
 }  // namespace
