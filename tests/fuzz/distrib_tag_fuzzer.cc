@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "installer/lite_installer/distrib_tag.h"
+#include "installer/lite_installer/config/distrib_tag.h"
 #include "tools/tag/tag_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,4 +1,4 @@
-#include "installer/lite_installer/brand_package_info.h"
+#include "installer/lite_installer/config/brand_package_info.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "installer/lite_installer/distrib_info_params.h"
+#include "installer/lite_installer/config/distrib_info_params.h"
 
 #include <gtest/gtest.h>
 
-#include "installer/lite_installer/brand_package_info.h"
-#include "installer/lite_installer/distrib_predicates.h"
+#include "installer/lite_installer/config/brand_package_info.h"
+#include "installer/lite_installer/config/distrib_predicates.h"
 #include "tests/host/fake_registry.h"
 #include "tests/host/log_capture.h"
 

@@ -1,4 +1,4 @@
-#include "installer/lite_installer/distrib_tag.h"
+#include "installer/lite_installer/config/distrib_tag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "installer/lite_installer/download_urls.h"
+#include "installer/lite_installer/engine/download_urls.h"
 
 #include <gtest/gtest.h>
 
-#include "installer/lite_installer/brand_info.h"
+#include "installer/lite_installer/config/brand_info.h"
 #include "tests/host/log_capture.h"
 
 namespace lite_installer {

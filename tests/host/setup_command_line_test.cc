@@ -1,9 +1,9 @@
-#include "installer/lite_installer/setup_command_line.h"
+#include "installer/lite_installer/engine/setup_command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "installer/lite_installer/brand_package_info.h"
-#include "installer/lite_installer/distrib_info_params.h"
+#include "installer/lite_installer/config/brand_package_info.h"
+#include "installer/lite_installer/config/distrib_info_params.h"
 
 namespace lite_installer {
 namespace {

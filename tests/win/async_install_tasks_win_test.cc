@@ -1,5 +1,5 @@
 // The side downloads of an installation against the local vendor services.
-#include "installer/lite_installer/async_install_tasks_win.h"
+#include "installer/lite_installer/engine/async_install_tasks_win.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "base/win/wide.h"
-#include "installer/lite_installer/brand_package_info.h"
-#include "installer/lite_installer/distrib_info_params.h"
+#include "installer/lite_installer/config/brand_package_info.h"
+#include "installer/lite_installer/config/distrib_info_params.h"
 #include "tests/win/test_support_win.h"
 
 namespace lite_installer {

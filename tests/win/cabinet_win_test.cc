@@ -1,4 +1,4 @@
-#include "installer/lite_installer/cabinet_win.h"
+#include "installer/lite_installer/config/cabinet_win.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // retry a failed download: it ends at once, shows no error, and its
 // installation-finished report still reaches the service as "cancelled" (the
 // request goes out when the URL opens, before the stop is seen).
-#include "installer/lite_installer/installer.h"
+#include "installer/lite_installer/engine/installer_win.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <cstdlib>
 
 #include "base/win/wide.h"
-#include "installer/lite_installer/brand_package_info.h"
-#include "installer/lite_installer/brand_platform_win.h"
-#include "installer/lite_installer/installer_observer.h"
+#include "installer/lite_installer/config/brand_package_info.h"
+#include "installer/lite_installer/config/brand_platform_win.h"
+#include "installer/lite_installer/engine/installer_observer.h"
 #include "tests/e2e/vendor_journal.h"
 #include "tests/host/log_capture.h"
 #include "tests/win/test_support_win.h"

@@ -1,4 +1,4 @@
-#include "installer/lite_installer/instance_mutex_win.h"
+#include "installer/lite_installer/startup/instance_mutex_win.h"
 
 #include <gtest/gtest.h>
 

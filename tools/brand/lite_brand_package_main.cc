@@ -9,7 +9,7 @@
 #include <string>
 
 #include "base/json_reader.h"
-#include "installer/lite_installer/brand_package_info.h"
+#include "installer/lite_installer/config/brand_package_info.h"
 #include "logging/log_message.h"
 #include "tools/common/file_io.h"
 

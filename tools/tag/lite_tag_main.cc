@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "installer/lite_installer/distrib_info_params.h"
-#include "installer/lite_installer/distrib_tag.h"
+#include "installer/lite_installer/config/distrib_info_params.h"
+#include "installer/lite_installer/config/distrib_tag.h"
 #include "tools/common/file_io.h"
 #include "tools/tag/tag_writer.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "installer/lite_installer/distrib_tag.h"
+#include "installer/lite_installer/config/distrib_tag.h"
 
 namespace tag_tool {
 

@@ -1,0 +1,77 @@
+#include "installer/lite_installer/elevation/elevated_child_win.h"
+
+#include <windows.h>
+
+#include "base/command_line.h"
+#include "base/win/scoped_handle.h"
+#include "base/win/wide.h"
+#include "installer/lite_installer/exit_codes.h"
+#include "installer/lite_installer/engine/installer_win.h"
+#include "installer/lite_installer/process_command_line_win.h"
+#include "installer/lite_installer/elevation/remote_progress_observer_win.h"
+#include "logging/log_message.h"
+
+namespace {
+
+using lite_installer::kExitElevatedRunFailed;
+using lite_installer::ProcessCommandLine;
+using lite_installer::RemoteProgressObserver;
+
+constexpr char kGoEventName[] = "0c0f0f0d-6434-4cfd-a5e9-23e9ca4d94b6";
+constexpr char kCancelEventName[] = "fef32d6d-67e9-4654-b314-6c72098ff5d1";
+
+int ExecuteAsAdmin() {
+  const base::CommandLine& command_line = ProcessCommandLine();
+  const base::String16 setup_text = command_line.GetSwitchValueNative("setup-cmd-line");
+  const std::string parent_text = command_line.GetSwitchValueASCII("parent-installer-process-id");
+
+  uint64_t parent_id = 0;
+  if (!base::ParseWholeDecimal(parent_text, &parent_id) || parent_id > UINT32_MAX) {
+    PLOG(ERROR) << "Suspicious process id=" << parent_text;
+    return kExitElevatedRunFailed;
+  }
+
+  base::win::ScopedHandle parent(::OpenProcess(SYNCHRONIZE, TRUE, static_cast<DWORD>(parent_id)));
+  LOG(INFO) << "Start installer as admin";
+
+  base::CommandLine setup_command_line = base::CommandLine::FromString(setup_text);
+
+  base::win::ScopedHandle go_event(::OpenEventA(SYNCHRONIZE, FALSE, kGoEventName));
+  base::win::ScopedHandle cancel_event(::OpenEventA(SYNCHRONIZE, FALSE, kCancelEventName));
+  // A handle that did not open makes the wait fail at once, which ends the run
+  // like any other unexpected wake-up.
+  const HANDLE waits[] = {go_event.Get(), cancel_event.Get(), parent.Get()};
+  const DWORD wait_result = ::WaitForMultipleObjects(3, waits, FALSE, INFINITE);
+  if (wait_result != WAIT_OBJECT_0) {
+    PLOG(ERROR) << "Installer started as admin has been unexpectedly synced, wr="
+                << static_cast<uint32_t>(wait_result);
+    return kExitElevatedRunFailed;
+  }
+
+  // The parent leaves the rest of the setup command line in shared memory
+  // once elevated runs carry it; until then the line is used as it came.
+  const base::String16 archive_path = setup_command_line.GetProgram();
+  if (::GetFileAttributesW(base::win::AsWide(archive_path)) == INVALID_FILE_ATTRIBUTES) {
+    PLOG(ERROR) << "Browser archive " << archive_path << " does not exist";
+    return kExitElevatedRunFailed;
+  }
+
+  uint64_t window_value = 0;
+  base::ParseWholeDecimal(setup_command_line.GetSwitchValueASCII("progress-window"), &window_value);
+  RemoteProgressObserver observer(reinterpret_cast<HWND>(static_cast<uintptr_t>(window_value)));
+  Installer installer(&observer, nullptr, nullptr, false);
+  const bool success = installer.RunModule(archive_path, setup_command_line);
+  LOG(INFO) << "RunModule results: success=" << success
+            << " error_code=" << installer.GetExitCode();
+  return success ? 0 : kExitElevatedRunFailed;
+}
+
+}  // namespace
+
+namespace lite_installer {
+
+int RunElevatedChild() {
+  return ExecuteAsAdmin();
+}
+
+}  // namespace lite_installer

@@ -1,0 +1,161 @@
+// The installation engine: obtains the setup archive, waits for the user's
+// go-ahead, locks and verifies the archive, runs the setup program with the
+// setup command line, reports every stage and keeps the exit code the
+// process ends with.
+#ifndef INSTALLER_LITE_INSTALLER_ENGINE_INSTALLER_WIN_H_
+#define INSTALLER_LITE_INSTALLER_ENGINE_INSTALLER_WIN_H_
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/command_line.h"
+#include "base/strings.h"
+#include "base/win/scoped_handle.h"
+#include "installer/lite_installer/engine/async_install_tasks_win.h"
+#include "installer/lite_installer/config/brand_info.h"
+#include "installer/lite_installer/engine/download_urls.h"
+#include "installer/lite_installer/engine/install_result.h"
+#include "installer/lite_installer/exit_codes.h"
+#include "installer/stats/install_stat_reporter.h"
+#include "installer/util/download_error_info.h"
+
+class BrandPackageInfo;
+class DistribInfoParams;
+
+namespace installer {
+class DownloadProgressDelegate;
+class DownloadWriter;
+}  // namespace installer
+
+namespace lite_installer {
+class ArchiveLock;
+class InstallerObserver;
+}  // namespace lite_installer
+
+class Installer {
+ public:
+  // Started by the elevated copy; the elevated copy itself comes later.
+  class ElevatedProcessHolder {
+   public:
+    virtual ~ElevatedProcessHolder() = default;
+  };
+
+  // None of the pointers is owned; each may be null.
+  Installer(lite_installer::InstallerObserver* observer,
+            BrandPackageInfo* brand_info,
+            DistribInfoParams* distribution_params,
+            bool run_background_tasks);
+  Installer(const Installer&) = delete;
+  Installer& operator=(const Installer&) = delete;
+  virtual ~Installer();
+
+  // Installation on a thread of its own; the setup runs once the
+  // installation gate opens (StartInstallation).
+  bool InstallAsync();
+  // The whole installation on the calling thread, gate open from the start.
+  void InstallNow();
+  void SetOkButtonPressedTime();
+  void StartInstallation();
+  void SetMakeDefault(bool make_default);
+  void SetSendStatistics(bool send_statistics) { send_statistics_ = send_statistics; }
+  void SetInstallPin(bool install_pin) { install_pin_ = install_pin; }
+  void SetInstallationType(const std::string& type);
+  // Stops the installation thread; false when it did not end within 60 s.
+  bool WaitForInstallAsync();
+  int GetExitCode() const { return exit_code_; }
+  void IncrementStopRequests() { stop_requests_.fetch_add(1); }
+
+  virtual bool RunModuleInElevatedProcess();
+  // Starts the setup archive at |module_path| with |command_line| plus
+  // "source" and waits for it; the setup's exit code becomes the exit code.
+  virtual bool RunModule(const base::String16& module_path, const base::CommandLine& command_line);
+
+ protected:
+  virtual void Init(BrandPackageInfo* brand_info, DistribInfoParams* distribution_params);
+  virtual bool Download(const std::string& url,
+                        installer::DownloadWriter* writer,
+                        std::string* error_text,
+                        std::string* redirect_url);
+  virtual bool WriteResourceToFile(uint16_t resource_id, const base::String16& path);
+  virtual bool WriteResourceToFile(const wchar_t* resource_name, const base::String16& path);
+  virtual bool GetModuleCreationTime(const base::String16& path, int64_t* time_us);
+  virtual int DownloadModule(HANDLE file, const base::CommandLine& command_line);
+  virtual bool DownloadWithProgress(const std::string& url,
+                                    installer::DownloadWriter* writer,
+                                    std::string* error_text,
+                                    std::string* redirect_url,
+                                    uint32_t* total_size,
+                                    installer::DownloadProgressDelegate* delegate,
+                                    installer::DownloadErrorInfo* error_info);
+  virtual uint32_t GetRetryDelay() { return 15000; }
+  virtual bool ExtractBrowserSetupResource(HANDLE file);
+  virtual base::String16 GetModulePath();
+  virtual int GetModule(const base::String16& path, lite_installer::ArchiveLock* lock);
+  virtual bool VerifyDownloadedModule(const base::String16& path);
+  virtual std::string ReadTrustedList(const base::String16& path);
+  virtual bool VerifyModuleWithList(const base::String16& path, const std::string& trusted_list);
+  virtual bool IsNativeX64();
+
+  // The body of a run: install, clean up after success, final wait, report.
+  void Install();
+  int InstallBrowser();
+  int DownloadOrExtractModule(const base::String16& path,
+                              bool* downloaded,
+                              lite_installer::ArchiveLock* lock);
+  std::vector<lite_installer::DownloadUrl> GetDownloadUrls(bool x64);
+  bool IsVersionedSetupUrlAllowed(const std::string& url);
+  base::CommandLine BuildSetupCommandLine(const base::String16& program, bool with_file_switches);
+  bool RunModuleAndWait(const wchar_t* application_name,
+                        const base::String16& command_line,
+                        int* exit_code);
+  void ExtractInstallerDataIfAbsent(const base::String16& directory);
+  void ReportInstallationFinished(bool success);
+  static DWORD WINAPI InstallThreadMain(void* self);
+
+ private:
+  // The running Windows release as the URL list and make-default see it.
+  static lite_installer::WindowsVersionClass WindowsClass();
+  void SendEvent(const installer::StatEvent& event);
+  bool StopRequested() const;
+
+  std::optional<lite_installer::AsyncInstallTasks> background_tasks_;
+  std::unique_ptr<installer::InstallStatReporter> stat_reporter_;
+  lite_installer::InstallerObserver* observer_;
+  BrandPackageInfo* const brand_info_;
+  DistribInfoParams* const distribution_params_;
+  bool make_default_ = false;
+  bool send_statistics_ = false;
+  bool install_pin_ = true;
+  base::String16 temp_dir_;
+  base::String16 installer_data_path_;
+  base::String16 clids_file_path_;
+  base::String16 website_icon_path_;
+  base::String16 abt_config_path_;
+  base::String16 variations_path_;
+  base::String16 installation_id_;
+  int exit_code_ = lite_installer::kExitNoSetupResult;
+  base::win::ScopedHandle install_thread_;
+  base::win::ScopedHandle stop_event_;
+  base::win::ScopedHandle install_gate_event_;
+  std::atomic<int32_t> stop_requests_{0};
+  int64_t full_time_ = 0;
+  int64_t download_time_ = 0;
+  int64_t setup_time_ = 0;
+  uint64_t ok_button_pressed_time_ = 0;
+  uint64_t install_start_time_ = 0;
+  bool run_result_ = true;
+  std::unique_ptr<ElevatedProcessHolder> elevated_holder_;
+  bool uac_declined_ = false;
+  base::String16 module_path_;
+  base::String16 partner_override_path_;
+  TestIdList test_ids_;
+  std::string installation_type_;
+};
+
+#endif  // INSTALLER_LITE_INSTALLER_ENGINE_INSTALLER_WIN_H_
