@@ -30,11 +30,14 @@ LogMessage::LogMessage(int level, const char* pretty_function, int line)
 }
 
 LogMessage::~LogMessage() {
-  LogSink* sink = g_sink.load();
-  if (!sink)
-    return;
-  record_.function = ShortFunctionName(pretty_function_);
-  sink->Emit(record_);
+  if (LogSink* sink = g_sink.load()) {
+    record_.function = ShortFunctionName(pretty_function_);
+    sink->Emit(record_);
+  }
+  // Writing the record (opening the log file, taking its lock) changes the
+  // thread's last error; the code after the statement must still see the
+  // error it had before it.
+  platform::SetLastErrorCode(error_code_);
 }
 
 LogMessage& LogMessage::operator<<(std::string_view text) {

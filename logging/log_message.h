@@ -65,7 +65,7 @@ class LogMessage {
 
  protected:
   // Saved before anything else, so that the statement's own work cannot
-  // change it.
+  // change it, and put back when the statement ends.
   uint32_t error_code_;
   LogRecord record_;
 

@@ -15,6 +15,8 @@ uint32_t CurrentProcessId();
 uint32_t CurrentThreadId();
 
 uint32_t LastErrorCode();
+// Puts back an error code saved by LastErrorCode.
+void SetLastErrorCode(uint32_t code);
 // "<code>, <system message>"; the message as the system gives it.
 std::string ErrorText(uint32_t code);
 

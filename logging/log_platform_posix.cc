@@ -34,6 +34,10 @@ uint32_t LastErrorCode() {
   return static_cast<uint32_t>(errno);
 }
 
+void SetLastErrorCode(uint32_t code) {
+  errno = static_cast<int>(code);
+}
+
 std::string ErrorText(uint32_t code) {
   return std::to_string(code) + ", " + std::strerror(static_cast<int>(code)) + "\n";
 }

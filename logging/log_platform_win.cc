@@ -48,6 +48,10 @@ uint32_t LastErrorCode() {
   return ::GetLastError();
 }
 
+void SetLastErrorCode(uint32_t code) {
+  ::SetLastError(code);
+}
+
 std::string ErrorText(uint32_t code) {
   std::string message = MessageFrom(nullptr, code);
   // Network and URL errors live in their libraries' message tables; only ask

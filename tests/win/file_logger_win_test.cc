@@ -162,4 +162,25 @@ TEST(FileLoggerWinTest, ErrorStatementsCarryTheSystemErrorText) {
   EXPECT_NE(log.find("ERROR:  ("), std::string::npos) << log;
 }
 
+TEST(FileLoggerWinTest, StatementLeavesTheLastErrorAsItFoundIt) {
+  const std::wstring dir = test::MakeUniqueTempDir();
+  // A log in a folder that does not exist yet: the first write creates the
+  // folder and the file, and each step sets the thread's last error.
+  InstallLogger(dir + L"new\\lite_installer.log", 1 << 20);
+  ::SetLastError(ERROR_FILE_NOT_FOUND);
+  LOG(INFO) << "first";
+  EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  PLOG(ERROR) << "Cannot open";
+  EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  // The error line after another statement names the error of the failed
+  // call, not one left by the log file's own open.
+  ::SetLastError(ERROR_ACCESS_DENIED);
+  LOG(INFO) << "about to fail";
+  PLOG(ERROR) << "Denied";
+  logging::InstallLogSink(nullptr);
+  const std::string log = test::ReadWholeFile(dir + L"new\\lite_installer.log");
+  EXPECT_NE(log.find("ERROR: Cannot open - 2, "), std::string::npos) << log;
+  EXPECT_NE(log.find("ERROR: Denied - 5, Access denied"), std::string::npos) << log;
+}
+
 }  // namespace
