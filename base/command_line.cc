@@ -102,8 +102,22 @@ std::vector<String16> SplitCommandLineArguments(StringPiece16 text) {
   return args;
 }
 
+namespace {
+
+// Blanks split arguments; other control characters (tab, line breaks) split
+// them for some readers too, so a value holding any of them is quoted.
+bool NeedsQuotes(StringPiece16 argument) {
+  for (char16_t c : argument) {
+    if (c <= u' ' || c == 0x7F || c == u'"' || c == u'\\')
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 String16 QuoteArgument(StringPiece16 argument) {
-  if (argument.find_first_of(u" \"\\") == StringPiece16::npos)
+  if (!NeedsQuotes(argument))
     return String16(argument);
   String16 out = u"\"";
   size_t backslashes = 0;

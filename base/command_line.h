@@ -20,9 +20,10 @@ namespace base {
 std::vector<String16> SplitCommandLineArguments(StringPiece16 text);
 
 // Quotes one argument for a command-line string: a text holding a blank, a
-// double quote or a backslash is enclosed in quotes, with quotes escaped and
-// backslash runs doubled before a quote or at the end; anything else (the empty
-// text included) stays as it is.
+// tab or another control character, a double quote or a backslash is enclosed
+// in quotes, with quotes escaped and backslash runs doubled before a quote or
+// at the end; anything else (the empty text included) stays as it is. A NUL
+// would end the string early: callers drop such values before quoting.
 String16 QuoteArgument(StringPiece16 argument);
 
 class CommandLine {

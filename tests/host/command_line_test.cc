@@ -106,6 +106,11 @@ TEST(QuoteArgumentTest, QuotesOnlyWhenNeeded) {
   EXPECT_EQ(QuoteArgument(u"say \"hi\""), u"\"say \\\"hi\\\"\"");
   EXPECT_EQ(QuoteArgument(u"C:\\dir\\"), u"\"C:\\dir\\\\\"");
   EXPECT_EQ(QuoteArgument(u"a\\\\\"b"), u"\"a\\\\\\\\\\\"b\"");
+  // Tabs and other control characters split or confuse readers: quoted.
+  EXPECT_EQ(QuoteArgument(u"a\tb"), u"\"a\tb\"");
+  EXPECT_EQ(QuoteArgument(u"a\nb"), u"\"a\nb\"");
+  EXPECT_EQ(QuoteArgument(u"a\x01"), u"\"a\x01\"");
+  EXPECT_EQ(QuoteArgument(u"a\x7f"), u"\"a\x7f\"");
 }
 
 TEST(CommandLineTest, StringRoundTripsThroughTheSplitter) {

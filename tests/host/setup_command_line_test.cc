@@ -4,6 +4,7 @@
 
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
+#include "tests/host/log_capture.h"
 
 namespace lite_installer {
 namespace {
@@ -95,6 +96,32 @@ TEST_F(SetupCommandLineTest, ElevatedTemplateHasNoFileSwitches) {
   EXPECT_EQ(
       base::UTF16ToUTF8(BuildSetupCommandLine(inputs_, u"fake_browser_arc", false).GetProgram()),
       "fake_browser_arc");
+}
+
+TEST_F(SetupCommandLineTest, TaggedValuesCannotInjectSwitches) {
+  // Test ids come from the distribution tag, which anyone can rewrite.
+  inputs_.test_ids = {{"100", "2\t--do-not-launch-browser\t--x"}, {"7\r\n--y", ""}};
+  const base::String16 line =
+      BuildSetupCommandLine(inputs_, u"C:\\T\\vb1.tmp", true).GetCommandLineString();
+  const base::CommandLine parsed = base::CommandLine::FromString(line);
+  EXPECT_FALSE(parsed.HasSwitch("do-not-launch-browser")) << base::UTF16ToUTF8(line);
+  EXPECT_FALSE(parsed.HasSwitch("x"));
+  EXPECT_FALSE(parsed.HasSwitch("y"));
+  EXPECT_EQ(base::UTF16ToUTF8(parsed.GetSwitchValueNative("testids")),
+            "100/2\t--do-not-launch-browser\t--x;7\r\n--y");
+}
+
+TEST_F(SetupCommandLineTest, ValueWithNulIsDroppedWithAnError) {
+  test::LogCapture log;
+  inputs_.test_ids = {{std::string("100\0--evil", 10), ""}};
+  const std::string line = Build(true);
+  EXPECT_EQ(line.find("testids"), std::string::npos) << line;
+  EXPECT_EQ(line.find('\0'), std::string::npos);
+  // Everything after the dropped switch is still there.
+  EXPECT_NE(line.find(" --verbose-logging"), std::string::npos) << line;
+  EXPECT_TRUE(
+      log.Has("ERROR: Parameter with a NUL character is dropped from the setup command line: "
+              "testids"));
 }
 
 TEST(JoinTestIdsTest, Separators) {

@@ -3,6 +3,7 @@
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
 #include "installer/lite_installer/config/distrib_predicates.h"
+#include "logging/log_message.h"
 
 namespace lite_installer {
 namespace {
@@ -12,6 +13,20 @@ void SetBool(base::CommandLine* line, const char* name, bool value) {
     line->AppendSwitch(name);
   else
     line->RemoveSwitch(name);
+}
+
+// A NUL inside a value would cut the setup's command line short at that
+// point and silently drop every later switch; such a parameter is dropped.
+void DropValuesWithNul(base::CommandLine* line) {
+  std::vector<std::string> dropped;
+  for (const auto& [name, value] : line->GetSwitches()) {
+    if (value.find(u'\0') != base::String16::npos)
+      dropped.push_back(name);
+  }
+  for (const std::string& name : dropped) {
+    LOG(ERROR) << "Parameter with a NUL character is dropped from the setup command line: " << name;
+    line->RemoveSwitch(name);
+  }
 }
 
 void SetPathIfAny(base::CommandLine* line, const char* name, const base::String16& path) {
@@ -96,6 +111,7 @@ base::CommandLine BuildSetupCommandLine(const SetupCommandLineInputs& in,
     if (!in.run_result && !line.HasSwitch("do-not-launch-browser"))
       line.AppendSwitch("do-not-launch-browser");
   }
+  DropValuesWithNul(&line);
   return line;
 }
 
