@@ -133,6 +133,15 @@ TEST(VelnorTrustVerifierTest, SerialMatchingAndPublicKey) {
   const std::vector<uint8_t> id15(serial.begin() + 1, serial.end());
   EXPECT_NE(install_util::FindTrustedCertificate({{id17, {id17, {}}}}, serial), nullptr);
   EXPECT_EQ(install_util::FindTrustedCertificate({{id15, {id15, {}}}}, serial), nullptr);
+  // A certificate without a serial matches no entry, not the first one.
+  EXPECT_EQ(install_util::FindTrustedCertificate({{id17, {id17, {}}}}, {}), nullptr);
+  FakeTrustProvider no_serial;
+  no_serial.signatures = {Sha256({}, kGoodHash)};
+  {
+    test::LogCapture no_serial_log;
+    EXPECT_FALSE(Verify(&no_serial, TrustedJson(serial, kGoodHashHex)));
+    EXPECT_TRUE(no_serial_log.Has("Can not find sertificate in trusted list. "));
+  }
 
   FakeTrustProvider provider;
   provider.signatures = {Sha256(serial, kGoodHash)};

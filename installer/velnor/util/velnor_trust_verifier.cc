@@ -91,6 +91,9 @@ bool VelnorTrustVerifierBase::GetTrustedFiles(std::string_view text, TrustedCert
 
 const TrustedCertificate* FindTrustedCertificate(const TrustedCertificateList& list,
                                                  const std::vector<uint8_t>& serial) {
+  // An empty serial is a suffix of every id: it must match nothing.
+  if (serial.empty())
+    return nullptr;
   for (const auto& [id, certificate] : list) {
     if (id.size() < serial.size())
       continue;
