@@ -29,9 +29,15 @@ LogMessage::LogMessage(int level, const char* pretty_function, int line)
   record_.thread_id = platform::CurrentThreadId();
 }
 
+LogMessage::LogMessage(int level, SourceName source_name, int line)
+    : LogMessage(level, static_cast<const char*>(nullptr), line) {
+  source_name_ = source_name.name;
+}
+
 LogMessage::~LogMessage() {
   if (LogSink* sink = g_sink.load()) {
-    record_.function = ShortFunctionName(pretty_function_);
+    record_.function =
+        source_name_ ? std::string(source_name_) : ShortFunctionName(pretty_function_);
     sink->Emit(record_);
   }
   // Writing the record (opening the log file, taking its lock) changes the

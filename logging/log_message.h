@@ -3,6 +3,7 @@
 //
 //   LOG(INFO) << "Temporary path is: " << path;
 //   PLOG(ERROR) << "CPU is not supported";   // appends " - " and the system error
+//   LOG_AT(ERROR, "async_install_tasks") << "...";  // located by a source name
 #ifndef LOGGING_LOG_MESSAGE_H_
 #define LOGGING_LOG_MESSAGE_H_
 
@@ -42,6 +43,12 @@ class LogMessage {
   // |pretty_function| is the compiler's full signature; it is shortened to the
   // log's form only when the record is emitted.
   LogMessage(int level, const char* pretty_function, int line);
+  // A record located by |source_name| (a source unit's name) instead of the
+  // function it is written in.
+  struct SourceName {
+    const char* name;
+  };
+  LogMessage(int level, SourceName source_name, int line);
   LogMessage(const LogMessage&) = delete;
   LogMessage& operator=(const LogMessage&) = delete;
   ~LogMessage();
@@ -70,7 +77,8 @@ class LogMessage {
   LogRecord record_;
 
  private:
-  const char* pretty_function_;
+  const char* pretty_function_ = nullptr;
+  const char* source_name_ = nullptr;
 };
 
 // A statement that ends with " - " and the text of the thread's last system
@@ -87,5 +95,11 @@ class ErrorLogMessage : public LogMessage {
   ::logging::LogMessage(::logging::LOG_##severity, __PRETTY_FUNCTION__, __LINE__)
 #define PLOG(severity) \
   ::logging::ErrorLogMessage(::logging::LOG_##severity, __PRETTY_FUNCTION__, __LINE__)
+#define LOG_AT(severity, source_name)                                                              \
+  ::logging::LogMessage(::logging::LOG_##severity, ::logging::LogMessage::SourceName{source_name}, \
+                        __LINE__)
+#define PLOG_AT(severity, source_name)                  \
+  ::logging::ErrorLogMessage(::logging::LOG_##severity, \
+                             ::logging::LogMessage::SourceName{source_name}, __LINE__)
 
 #endif  // LOGGING_LOG_MESSAGE_H_

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "installer/lite_installer/config/brand_info.h"
-#include "tests/host/log_capture.h"
 
 namespace lite_installer {
 namespace {
@@ -54,8 +53,12 @@ TEST(DownloadUrlsTest, WindowsVersionsAndArchitectures) {
        "https://cdn.test/browser-partners/_xp_builds/browser-setup.arc?from_installer=true x6\n"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Describe(GetDownloadUrls(Brand(), c.windows, c.x64, c.versioned, kOrigin)),
-              c.expected)
+    std::vector<DownloadUrl> urls =
+        IsLegacyWindows(c.windows) ? LegacyDownloadUrls(kOrigin)
+                                   : GetDownloadUrlsFromBrandConfig(
+                                         Brand(), c.windows, c.x64 ? 1 : 0, c.versioned, kOrigin);
+    MarkAsFromInstaller(&urls);
+    EXPECT_EQ(Describe(urls), c.expected)
         << "windows class " << c.windows << " x64 " << c.x64 << " versioned " << c.versioned;
   }
 }
@@ -65,10 +68,11 @@ TEST(DownloadUrlsTest, BrandWin7UrlAndMissingArchitectureUrl) {
   brand.setup_url_win7 = "https://cdn.test/w7.arc";
   brand.setup_url64.clear();
   brand.brand_id.clear();
-  test::LogCapture log;
   EXPECT_EQ(Describe(GetDownloadUrlsFromBrandConfig(brand, kWindows8, 1, false, kOrigin)),
             "https://cdn.test/w7.arc x1\nhttps://cdn.test/plain.arc x3\n");
-  EXPECT_TRUE(log.Has("WARNING: Setup url x64 empty!"));
+  EXPECT_TRUE(IsArchitectureUrlMissing(brand, 1));
+  EXPECT_FALSE(IsArchitectureUrlMissing(brand, 0));
+  EXPECT_FALSE(IsArchitectureUrlMissing(Brand(), 1));
   brand.setup_url_win7.clear();
   EXPECT_EQ(GetDownloadUrlsFromBrandConfig(brand, kWindows7, 0, false, kOrigin).front().url,
             "https://cdn.test/browser/win7/velnor/browser-setup.arc");

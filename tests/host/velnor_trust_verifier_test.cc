@@ -182,6 +182,13 @@ TEST(VelnorTrustVerifierTest, ProviderFailuresAndExtraction) {
     test::LogCapture log;
     EXPECT_FALSE(Verify(&provider, TrustedJson(serial, "")));
     EXPECT_TRUE(log.Has("ERROR: ExtractCertParams failed. C:\\T\\setup.arc"));
+    // This line names its source unit, not the function that writes it.
+    bool located = false;
+    for (const logging::LogRecord& record : log.records()) {
+      if (record.message.starts_with("ExtractCertParams failed. "))
+        located = record.function == "velnor_trust_verifier_win";
+    }
+    EXPECT_TRUE(located);
   }
   {
     FakeTrustProvider provider;

@@ -45,7 +45,8 @@ void DownloadServerConfigBundle(const std::string& brand_id,
   if (!downloader.DownloadToFile(
           ServerConfigBundleUrl(installer::kConfigOrigin, brand_id, partner_id), path,
           stop_event)) {
-    LOG(ERROR) << "Failed to download server config bundle: " << downloader.error_text();
+    LOG_AT(ERROR, "async_install_tasks")
+        << "Failed to download server config bundle: " << downloader.error_text();
   }
 }
 
@@ -55,7 +56,8 @@ void DownloadWallpaperBundle(const std::string& base_url,
                              HANDLE stop_event) {
   installer::Downloader downloader;
   if (!downloader.DownloadToFile(base_url + suffix, path, stop_event))
-    LOG(ERROR) << "Failed to download wallpaper bundle: " << downloader.error_text();
+    LOG_AT(ERROR, "async_install_tasks")
+        << "Failed to download wallpaper bundle: " << downloader.error_text();
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "installer/lite_installer/engine/download_urls.h"
 
 #include "installer/lite_installer/config/brand_info.h"
-#include "logging/log_message.h"
 
 namespace lite_installer {
 
@@ -40,12 +39,8 @@ std::vector<DownloadUrl> GetDownloadUrlsFromBrandConfig(const BrandInfo& brand,
     }
     urls.push_back({url, kWin7UrlAttempts});
   }
-  if (kind == 1) {
-    if (!brand.setup_url64.empty())
-      urls.push_back({brand.setup_url64, kBrandUrlAttempts});
-    else
-      LOG(WARNING) << "Setup url x64 empty!";
-  }
+  if (kind == 1 && !IsArchitectureUrlMissing(brand, kind))
+    urls.push_back({brand.setup_url64, kBrandUrlAttempts});
   if (versioned_url_allowed)
     urls.push_back({brand.setup_url_version, kBrandUrlAttempts});
   urls.push_back({brand.setup_url, kBrandUrlAttempts});
@@ -54,22 +49,21 @@ std::vector<DownloadUrl> GetDownloadUrlsFromBrandConfig(const BrandInfo& brand,
   return urls;
 }
 
-std::vector<DownloadUrl> GetDownloadUrls(const BrandInfo& brand,
-                                         WindowsVersionClass windows,
-                                         bool x64,
-                                         bool versioned_url_allowed,
-                                         const std::string& download_origin) {
-  std::vector<DownloadUrl> urls;
-  if (windows == kWindowsXP || windows == kWindowsVista) {
-    urls.push_back(
-        {download_origin + "/browser-partners/_xp_builds/browser-setup.arc", kLegacyUrlAttempts});
-  } else {
-    urls = GetDownloadUrlsFromBrandConfig(brand, windows, x64 ? 1 : 0, versioned_url_allowed,
-                                          download_origin);
-  }
-  for (DownloadUrl& url : urls)
+bool IsArchitectureUrlMissing(const BrandInfo& brand, int kind) {
+  return kind == 1 && brand.setup_url64.empty();
+}
+
+bool IsLegacyWindows(WindowsVersionClass windows) {
+  return windows == kWindowsXP || windows == kWindowsVista;
+}
+
+std::vector<DownloadUrl> LegacyDownloadUrls(const std::string& download_origin) {
+  return {{download_origin + "/browser-partners/_xp_builds/browser-setup.arc", kLegacyUrlAttempts}};
+}
+
+void MarkAsFromInstaller(std::vector<DownloadUrl>* urls) {
+  for (DownloadUrl& url : *urls)
     url.url += "?from_installer=true";
-  return urls;
 }
 
 bool IsInstallerYoungEnough(int64_t created_us, int64_t now_us) {

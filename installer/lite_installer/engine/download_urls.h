@@ -35,19 +35,23 @@ constexpr int32_t kLegacyUrlAttempts = 6;
 // A versioned URL is tried only by an installer younger than this.
 constexpr int64_t kVersionedUrlMaxAgeUs = 2592000000000;
 
-// |versioned_url_allowed| is the verdict on the brand's versioned URL.
+// The brand's URLs: the Windows 7/8/8.1 URL, the architecture URL (kind 1),
+// the versioned URL when |versioned_url_allowed|, the plain URL.
 std::vector<DownloadUrl> GetDownloadUrlsFromBrandConfig(const BrandInfo& brand,
                                                         WindowsVersionClass windows,
                                                         int kind,
                                                         bool versioned_url_allowed,
                                                         const std::string& download_origin);
 
-// The whole list, each URL with "?from_installer=true" appended.
-std::vector<DownloadUrl> GetDownloadUrls(const BrandInfo& brand,
-                                         WindowsVersionClass windows,
-                                         bool x64,
-                                         bool versioned_url_allowed,
-                                         const std::string& download_origin);
+// Kind 1 wants the brand's 64-bit URL and the brand has none.
+bool IsArchitectureUrlMissing(const BrandInfo& brand, int kind);
+
+// XP and Vista get the legacy archive only.
+bool IsLegacyWindows(WindowsVersionClass windows);
+std::vector<DownloadUrl> LegacyDownloadUrls(const std::string& download_origin);
+
+// Appends "?from_installer=true" to every URL, whatever it already holds.
+void MarkAsFromInstaller(std::vector<DownloadUrl>* urls);
 
 // The age rule for the versioned URL: |created_us| and |now_us| count from
 // 1601-01-01 UTC; a creation time of 0 means unknown.

@@ -4,11 +4,11 @@
 #include <wininet.h>
 
 #include "base/win/wide.h"
-#include "installer/lite_installer/engine/archive_lock_win.h"
 #include "installer/lite_installer/config/brand_package_info.h"
-#include "installer/lite_installer/engine/installer_win.h"
+#include "installer/lite_installer/engine/archive_lock_win.h"
 #include "installer/lite_installer/engine/installer_clock_win.h"
 #include "installer/lite_installer/engine/installer_progress_forwarder.h"
+#include "installer/lite_installer/engine/installer_win.h"
 #include "installer/lite_installer/process_command_line_win.h"
 #include "installer/service_origins.h"
 #include "installer/stats/install_events.h"
@@ -91,15 +91,26 @@ bool Installer::IsNativeX64() {
 }
 
 std::vector<lite_installer::DownloadUrl> Installer::GetDownloadUrls(bool x64) {
+  const lite_installer::WindowsVersionClass windows = WindowsClass();
+  std::vector<lite_installer::DownloadUrl> urls =
+      lite_installer::IsLegacyWindows(windows)
+          ? lite_installer::LegacyDownloadUrls(installer::kDownloadOrigin)
+          : GetDownloadUrlsFromBrandConfig(x64 ? 1 : 0, windows);
+  lite_installer::MarkAsFromInstaller(&urls);
+  return urls;
+}
+
+std::vector<lite_installer::DownloadUrl> Installer::GetDownloadUrlsFromBrandConfig(
+    int kind,
+    lite_installer::WindowsVersionClass windows) {
   const BrandInfo empty_brand;
   const BrandInfo& brand = brand_info_ ? brand_info_->info() : empty_brand;
-  const lite_installer::WindowsVersionClass windows = WindowsClass();
-  // XP and Vista get the legacy archive only: the versioned URL is not judged.
-  const bool legacy =
-      windows == lite_installer::kWindowsXP || windows == lite_installer::kWindowsVista;
-  return lite_installer::GetDownloadUrls(
-      brand, windows, x64, !legacy && IsVersionedSetupUrlAllowed(brand.setup_url_version),
-      installer::kDownloadOrigin);
+  if (lite_installer::IsArchitectureUrlMissing(brand, kind))
+    LOG(WARNING) << "Setup url x64 empty!";
+  // Judged after the architecture URL, in the order the list is built.
+  const bool versioned_url_allowed = IsVersionedSetupUrlAllowed(brand.setup_url_version);
+  return lite_installer::GetDownloadUrlsFromBrandConfig(brand, windows, kind, versioned_url_allowed,
+                                                        installer::kDownloadOrigin);
 }
 
 lite_installer::WindowsVersionClass Installer::WindowsClass() {

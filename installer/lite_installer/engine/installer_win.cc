@@ -7,15 +7,14 @@
 #include <cstdio>
 
 #include "base/win/wide.h"
-#include "installer/lite_installer/engine/archive_lock_win.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
+#include "installer/lite_installer/engine/archive_lock_win.h"
 #include "installer/lite_installer/engine/installer_clock_win.h"
 #include "installer/lite_installer/engine/installer_observer.h"
-#include "installer/lite_installer/process_command_line_win.h"
 #include "installer/lite_installer/engine/setup_command_line.h"
 #include "installer/lite_installer/engine/shared_error_code_win.h"
-#include "installer/util/uac_util_win.h"
+#include "installer/lite_installer/process_command_line_win.h"
 #include "installer/service_origins.h"
 #include "installer/stats/install_events.h"
 #include "installer/stats/stat_platform_win.h"
@@ -23,6 +22,7 @@
 #include "installer/util/downloader_win.h"
 #include "installer/util/file_version.h"
 #include "installer/util/registry_win.h"
+#include "installer/util/uac_util_win.h"
 #include "installer/velnor/util/trust_provider_win.h"
 #include "installer/velnor/util/velnor_trust_verifier.h"
 #include "logging/log_message.h"
@@ -106,8 +106,8 @@ Installer::Installer(lite_installer::InstallerObserver* observer,
 Installer::~Installer() {
   if (install_thread_.IsValid()) {
     ::SetEvent(stop_event_.Get());
-    if (::WaitForSingleObject(install_thread_.Get(), kInstallThreadWaitMs) != WAIT_OBJECT_0) {
-      PLOG(ERROR) << "Failed to wait for install async exit. Terminate install_thread_";
+    if (::WaitForSingleObject(install_thread_.Get(), kInstallThreadWaitMs) == WAIT_TIMEOUT) {
+      LOG(ERROR) << "Failed to wait for install async exit. Terminate install_thread_";
       ::TerminateThread(install_thread_.Get(), 0);
     }
   }
@@ -285,7 +285,7 @@ int Installer::InstallBrowser() {
   if (permanent_lock) {
     if (!archive_lock.Lock()) {
       SendEvent(installer::ArchiveLockErrorEvent());
-      PLOG(ERROR) << "Cannot lock file: " << module_path_;
+      LOG(ERROR) << "Cannot lock file: " << module_path_;
       return kInstallFailed;
     }
   } else {
@@ -293,7 +293,7 @@ int Installer::InstallBrowser() {
                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                   nullptr));
     if (!read_lock.IsValid()) {
-      PLOG(ERROR) << "Cannot lock file: " << module_path_;
+      LOG(ERROR) << "Cannot lock file: " << module_path_;
       return kInstallFailed;
     }
   }
@@ -356,6 +356,12 @@ int Installer::GetModule(const base::String16& path, lite_installer::ArchiveLock
   download_time_ = lite_installer::WallClockUs() - start;
   if (result != kInstallSuccess) {
     LOG(ERROR) << "Module was not downloaded: " << path;
+    // A repeated run after a failed installation says so in its statistics.
+    std::string code;
+    if (distribution_params_ && distribution_params_->GetValue("code", &code) &&
+        code == "lite_install_failed") {
+      stat_reporter_->SetStatParam(InstallStatSender::kInstallType, "lite_install_failed");
+    }
     exit_code_ = lite_installer::kExitModuleNotObtained;
     return result;
   }

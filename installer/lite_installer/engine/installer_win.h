@@ -17,8 +17,8 @@
 #include "base/command_line.h"
 #include "base/strings.h"
 #include "base/win/scoped_handle.h"
-#include "installer/lite_installer/engine/async_install_tasks_win.h"
 #include "installer/lite_installer/config/brand_info.h"
+#include "installer/lite_installer/engine/async_install_tasks_win.h"
 #include "installer/lite_installer/engine/download_urls.h"
 #include "installer/lite_installer/engine/install_result.h"
 #include "installer/lite_installer/exit_codes.h"
@@ -109,6 +109,9 @@ class Installer {
                               bool* downloaded,
                               lite_installer::ArchiveLock* lock);
   std::vector<lite_installer::DownloadUrl> GetDownloadUrls(bool x64);
+  std::vector<lite_installer::DownloadUrl> GetDownloadUrlsFromBrandConfig(
+      int kind,
+      lite_installer::WindowsVersionClass windows);
   bool IsVersionedSetupUrlAllowed(const std::string& url);
   base::CommandLine BuildSetupCommandLine(const base::String16& program, bool with_file_switches);
   bool RunModuleAndWait(const wchar_t* application_name,

@@ -161,7 +161,7 @@ bool VelnorTrustVerifier::VerifyModuleImpl(const base::String16& path, bool is_p
       }
     }
     if (usable && !provider_->ExtractCertParams(&params)) {
-      PLOG(ERROR) << "ExtractCertParams failed. " << path;
+      PLOG_AT(ERROR, "velnor_trust_verifier_win") << "ExtractCertParams failed. " << path;
       usable = false;
     }
     if (usable && !(!params.is_sha256 && sha256_failed)) {
