@@ -6,8 +6,8 @@ namespace crashpad {
 
 namespace {
 
-// Annotations a crash report would carry; kept until the reporter writes
-// dumps.
+// PENDING: the reporter does not write dumps yet; the annotations a report
+// would carry are kept in memory.
 std::map<std::string, std::string>& CrashKeys() {
   static std::map<std::string, std::string> keys;
   return keys;

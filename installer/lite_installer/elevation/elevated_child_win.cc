@@ -48,8 +48,8 @@ int ExecuteAsAdmin() {
     return kExitElevatedRunFailed;
   }
 
-  // The parent leaves the rest of the setup command line in shared memory
-  // once elevated runs carry it; until then the line is used as it came.
+  // PENDING: the parent will leave the rest of the setup command line in
+  // shared memory; until then the line is used as it came.
   const base::String16 archive_path = setup_command_line.GetProgram();
   if (::GetFileAttributesW(base::win::AsWide(archive_path)) == INVALID_FILE_ATTRIBUTES) {
     PLOG(ERROR) << "Browser archive " << archive_path << " does not exist";

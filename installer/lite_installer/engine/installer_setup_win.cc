@@ -117,7 +117,7 @@ base::CommandLine Installer::BuildSetupCommandLine(const base::String16& program
 }
 
 bool Installer::RunModuleInElevatedProcess() {
-  // No elevated copy is started by this build.
+  // PENDING: no elevated copy is started by this build.
   LOG(ERROR) << "Elevated installer process is not available";
   return false;
 }

@@ -40,7 +40,8 @@ class InstallerObserver;
 
 class Installer {
  public:
-  // Started by the elevated copy; the elevated copy itself comes later.
+  // Started by the elevated copy. PENDING: the elevated copy is not started
+  // yet.
   class ElevatedProcessHolder {
    public:
     virtual ~ElevatedProcessHolder() = default;

@@ -39,8 +39,9 @@ SecureEnvironmentResult CheckSecureEnvironment(int* exit_code) {
 }
 
 SecureEnvironmentResult RunInProtectedDirectory(int* exit_code) {
-  // Systems this old restart the installer from a fresh directory; until that
-  // restart exists the run goes on unprotected, as when the copy cannot start.
+  // PENDING: systems this old restart the installer from a fresh directory;
+  // until that restart exists the run goes on unprotected, as when the copy
+  // cannot start.
   *exit_code = 0;
   ::SetDllDirectoryW(L"");
   return kSecureEnvironmentNotFound;

@@ -30,8 +30,8 @@ LiteMainWindow::~LiteMainWindow() {
     ::DestroyWindow(window_);
 }
 
-// A plain window with the product's title: the first screen is not drawn yet,
-// so the window ends when the user closes it.
+// PENDING: a plain window with the product's title stands in for the first
+// screen; the window ends when the user closes it.
 int LiteMainWindow::DoModal() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class = {};

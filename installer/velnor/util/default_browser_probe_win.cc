@@ -3,8 +3,8 @@
 #include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/process_command_line_win.h"
 
-// The default-browser interface is not probed yet, so a probe request always
-// reports failure.
+// PENDING: the default-browser interface is not probed yet, so a probe
+// request always reports failure.
 bool HandleWin10DefaultBrowserCommand(int* exit_code) {
   if (!lite_installer::ProcessCommandLine().HasSwitch("check-the-interface"))
     return false;
