@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "installer/lite_installer/config/brand_info.h"
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace lite_installer {
 namespace {

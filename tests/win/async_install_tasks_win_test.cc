@@ -9,7 +9,7 @@
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
 
 namespace lite_installer {
 namespace {

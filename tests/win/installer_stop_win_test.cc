@@ -13,9 +13,9 @@
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/brand_platform_win.h"
 #include "installer/lite_installer/engine/installer_observer.h"
-#include "tests/e2e/vendor_journal.h"
-#include "tests/host/log_capture.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/vendor_services_win.h"
 
 namespace {
 
