@@ -85,13 +85,10 @@ TEST(FakeSetupTest, RecordsPostsLeavesTheBrowserWindowAndExits) {
                 {kNames[0], 5}, {kNames[0], 7}, {kNames[1], 50}, {kNames[2], 0}}));
   EXPECT_EQ(test::ReadWholeFile(program + fake_setup::kDefaultRecordSuffixW),
             std::string(command_line.begin(), command_line.end()));
-  for (int i = 0;
-       i < 100 && ::FindWindowExW(HWND_MESSAGE, nullptr, L"VelnorBrowser_MessageWindow", nullptr);
-       ++i) {
-    ::Sleep(50);
-  }
-  EXPECT_EQ(::FindWindowExW(HWND_MESSAGE, nullptr, L"VelnorBrowser_MessageWindow", nullptr),
-            nullptr);
+  // ... and goes when its time is up.
+  EXPECT_TRUE(test::WaitUntil([] {
+    return !::FindWindowExW(HWND_MESSAGE, nullptr, L"VelnorBrowser_MessageWindow", nullptr);
+  }));
   ::DestroyWindow(window);
 }
 
