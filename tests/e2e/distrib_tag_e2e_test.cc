@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "installer/util/registry_win.h"
-#include "tests/e2e/installer_run.h"
-#include "tests/e2e/vendor_journal.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/fake_setup_records_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/installer_run_win.h"
 
 namespace {
 

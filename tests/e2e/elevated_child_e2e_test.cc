@@ -3,7 +3,7 @@
 
 #include "base/command_line.h"
 #include "base/win/wide.h"
-#include "tests/e2e/installer_run.h"
+#include "tests/support/installer_run_win.h"
 #include "tests/win/test_support_win.h"
 
 namespace {

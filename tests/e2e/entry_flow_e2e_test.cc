@@ -1,9 +1,9 @@
 // Whole runs of the installer: the kinds of run, the instance check, the log.
 #include <gtest/gtest.h>
-
-#include "tests/e2e/installer_run.h"
-#include "tests/e2e/vendor_journal.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/fake_setup_protocol.h"
+#include "tests/support/fake_setup_records_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/installer_run_win.h"
 
 namespace {
 
@@ -52,11 +52,11 @@ TEST(EntryFlowTest, SilentRunWalksTheFlowAndLogsItsExitCode) {
   // setup's exit code.
   const std::wstring temp = test::MakeUniqueTempDir();
   ASSERT_TRUE(test::ServeFakeSetup(temp));
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", L"5");
+  ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, L"5");
   InstallerRun run(L"/SILENT --brand-name=auto", temp);
   ASSERT_TRUE(run.started());
   EXPECT_EQ(run.Wait(), 5);
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", nullptr);
+  ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, nullptr);
 
   const std::vector<std::string> lines = run.LogRecords();
   ASSERT_FALSE(lines.empty());

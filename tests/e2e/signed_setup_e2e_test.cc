@@ -7,8 +7,8 @@
 #include "base/win/wide.h"
 #include "installer/velnor/util/trust_provider_win.h"
 #include "installer/velnor/util/velnor_trust_verifier.h"
-#include "tests/host/log_capture.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

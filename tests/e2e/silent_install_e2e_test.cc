@@ -8,10 +8,11 @@
 #include <map>
 #include <string>
 #include <vector>
-
-#include "tests/e2e/installer_run.h"
-#include "tests/e2e/vendor_journal.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/fake_setup_protocol.h"
+#include "tests/support/fake_setup_records_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/installer_run_win.h"
+#include "tests/support/vendor_services_win.h"
 
 namespace {
 
@@ -44,8 +45,8 @@ class SilentInstallTest : public ::testing::Test {
   void SetUp() override {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velnor\\VelnorBrowser");
     temp_ = test::MakeUniqueTempDir();
-    record_ = temp_ + L"setup-record.txt";
-    ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", nullptr);
+    record_ = temp_ + fake_setup::kRunRecordNameW;
+    ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, nullptr);
     ServeSetup("sha256");
   }
 
@@ -72,7 +73,7 @@ class SilentInstallTest : public ::testing::Test {
 };
 
 TEST_F(SilentInstallTest, DownloadsVerifiesAndRunsTheSetup) {
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", L"3");
+  ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, L"3");
   EXPECT_EQ(Run(L"--lang=en"), 3) << test::Joined(log_);
 
   // The setup saw every switch the installer hands it.
@@ -92,7 +93,7 @@ TEST_F(SilentInstallTest, DownloadsVerifiesAndRunsTheSetup) {
     EXPECT_EQ(line.find(absent), std::string::npos) << absent << " in " << line;
 
   // The archive as run is the archive as served.
-  EXPECT_EQ(test::ReadWholeFile(temp_ + L"setup-image.bin"),
+  EXPECT_EQ(test::ReadWholeFile(temp_ + fake_setup::kRunImageNameW),
             test::ReadWholeFile(vendor_.DataPath(kArchive64)));
 
   // Registry values written before the run, removed after it but for the two
@@ -188,7 +189,7 @@ TEST_F(SilentInstallTest, DroppedConnectionIsResumed) {
   ASSERT_TRUE(vendor_.AddFault(std::string(kArchive64) + ":drop=" + std::to_string(dropped_at) +
                                ",count=1"));
   EXPECT_EQ(Run(L""), 0) << test::Joined(log_);
-  EXPECT_EQ(test::ReadWholeFile(temp_ + L"setup-image.bin"), archive);
+  EXPECT_EQ(test::ReadWholeFile(temp_ + fake_setup::kRunImageNameW), archive);
   std::vector<std::string> ranges;
   for (const json& record : vendor_.Records()) {
     if (record.value("path", "") == kArchive64)
@@ -225,7 +226,7 @@ TEST_F(SilentInstallTest, SetupExitCodes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "setup exit code " << c.exit_code);
     test::VendorServices vendor;
-    ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", c.code);
+    ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, c.code);
     EXPECT_EQ(Run(L""), c.exit_code);
     std::string error = "?";
     EXPECT_TRUE(vendor.WaitFor([&](const json& record) {

@@ -26,6 +26,7 @@
 #include "base/json_reader.h"
 #include "base/win/scoped_handle.h"
 #include "base/win/wide.h"
+#include "tests/support/fake_setup_protocol.h"
 
 namespace {
 
@@ -43,8 +44,8 @@ std::string Env(const char* name) {
 }
 
 base::JsonValue LoadConfig(const base::String16& own_path) {
-  const base::String16 config_path =
-      own_path.substr(0, own_path.find_last_of(u'\\') + 1) + u"fake_setup.json";
+  const base::String16 config_path = own_path.substr(0, own_path.find_last_of(u'\\') + 1) +
+                                     base::UTF8ToUTF16(fake_setup::kConfigFileName);
   base::JsonValue config = base::JsonValue::object();
   base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(config_path), GENERIC_READ,
                                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -130,14 +131,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   const base::String16 own_path = OwnPath();
   const base::JsonValue config = LoadConfig(own_path);
 
-  std::string record = Env("LITE_FAKE_SETUP_RECORD");
+  std::string record = Env(fake_setup::kRecordEnv);
   base::String16 record_path = base::UTF8ToUTF16(record);
   if (record_path.empty() && config.contains("record") && config["record"].is_string())
     record_path = base::UTF8ToUTF16(config["record"].get<std::string>());
   if (record_path.empty())
-    record_path = own_path + u".cmdline.txt";
+    record_path = own_path + base::UTF8ToUTF16(fake_setup::kDefaultRecordSuffix);
   WriteText(record_path, base::UTF16ToUTF8(base::win::FromWide(::GetCommandLineW())));
-  WriteText(record_path + u".registry", InstallerRegistryValues());
+  WriteText(record_path + base::UTF8ToUTF16(fake_setup::kRegistryRecordSuffix),
+            InstallerRegistryValues());
 
   uint64_t window_value = 0;
   base::ParseWholeDecimal(command_line.GetSwitchValueASCII("progress-window"), &window_value);
@@ -159,7 +161,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       Post(window, L"velnor.lite.close_window", 0);
   }
 
-  std::string browser = Env("LITE_FAKE_SETUP_BROWSER_MS");
+  std::string browser = Env(fake_setup::kBrowserMsEnv);
   if (browser.empty() && config.contains("browser_window_ms") &&
       config["browser_window_ms"].is_number_integer())
     browser = std::to_string(config["browser_window_ms"].get<int64_t>());
@@ -186,16 +188,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
 
   // A copy of the image as it was run, so that a test can compare it with
   // what the server sent.
-  const std::string copy = Env("LITE_FAKE_SETUP_COPY_SELF");
+  const std::string copy = Env(fake_setup::kCopySelfEnv);
   if (!copy.empty())
     ::CopyFileW(base::win::AsWide(own_path), base::win::AsWide(base::UTF8ToUTF16(copy)), FALSE);
 
   // As long as a real setup would take.
   uint64_t run_ms = 0;
-  if (base::ParseWholeDecimal(Env("LITE_FAKE_SETUP_RUN_MS"), &run_ms) && run_ms > 0)
+  if (base::ParseWholeDecimal(Env(fake_setup::kRunMsEnv), &run_ms) && run_ms > 0)
     ::Sleep(static_cast<DWORD>(run_ms));
 
-  std::string exit_code = Env("LITE_FAKE_SETUP_EXIT_CODE");
+  std::string exit_code = Env(fake_setup::kExitCodeEnv);
   if (exit_code.empty() && config.contains("exit_code") && config["exit_code"].is_number_integer())
     return static_cast<int>(config["exit_code"].get<int64_t>());
   return exit_code.empty() ? 0 : std::atoi(exit_code.c_str());

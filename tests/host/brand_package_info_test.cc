@@ -6,7 +6,7 @@
 
 #include "installer/service_origins.h"
 #include "tests/host/fake_registry.h"
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_predicates.h"
 #include "tests/host/fake_registry.h"
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "installer/stats/install_stat_reporter.h"
 #include "installer/stats/install_stat_sender.h"
 #include "installer/stats/stat_escape.h"
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace installer {
 namespace {

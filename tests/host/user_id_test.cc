@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

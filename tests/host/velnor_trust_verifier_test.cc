@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/base64.h"
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <memory>
 #include <nlohmann/json.hpp>
-
-#include "tests/host/log_capture.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/process_win.h"
 
 namespace {
 
@@ -40,10 +40,10 @@ std::vector<std::string> Received(const std::string& tag) {
 
 std::vector<std::string> WaitForReceived(const std::string& tag, size_t count) {
   std::vector<std::string> paths;
-  for (int i = 0; i < 200 && paths.size() < count; ++i) {
-    ::Sleep(50);
+  test::WaitUntil([&] {
     paths = Received(tag);
-  }
+    return paths.size() >= count;
+  });
   return paths;
 }
 
@@ -79,16 +79,35 @@ TEST(AsyncHttpRequestSenderTest, UnreachablePortIsLoggedAndTheNextPingIsSent) {
 class HoldingSender : public AsyncHttpRequestSender {
  public:
   HoldingSender(std::vector<base::String16>* sent, HANDLE release)
-      : sent_(sent), release_(release) {}
+      : sent_(sent), release_(release), started_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
   ~HoldingSender() override { StopSending(); }
   void SendUrl(const base::String16& url) override {
     sent_->push_back(url);
+    ::SetEvent(started_.Get());
     ::WaitForSingleObject(release_, 10000);
   }
+  // Set once the first request is in progress.
+  HANDLE started() const { return started_.Get(); }
 
  private:
   std::vector<base::String16>* const sent_;
   const HANDLE release_;
+  base::win::ScopedHandle started_;
+};
+
+// Tells when its first request goes out, and sends it as the sender does.
+class SignallingSender : public AsyncHttpRequestSender {
+ public:
+  SignallingSender() : started_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  ~SignallingSender() override { StopSending(); }
+  void SendUrl(const base::String16& url) override {
+    ::SetEvent(started_.Get());
+    AsyncHttpRequestSender::SendUrl(url);
+  }
+  HANDLE started() const { return started_.Get(); }
+
+ private:
+  base::win::ScopedHandle started_;
 };
 
 TEST(AsyncHttpRequestSenderTest, DestroyingTheSenderDropsWhatIsQueued) {
@@ -98,7 +117,11 @@ TEST(AsyncHttpRequestSenderTest, DestroyingTheSenderDropsWhatIsQueued) {
   sender->Send(u"http://127.0.0.1:1/a");
   sender->Send(u"http://127.0.0.1:1/b");
   sender->Send(u"http://127.0.0.1:1/c");
-  ::Sleep(200);  // "a" is in progress, "b" and "c" are queued
+  // "a" is in progress, "b" and "c" are queued.
+  ASSERT_EQ(::WaitForSingleObject(sender->started(), 10000), WAIT_OBJECT_0);
+  // "a" ends once the destruction below has begun. Nothing outside the
+  // sender marks the moment its stop is requested, so the release comes a
+  // while later; released too early, "b" would be sent and the test fail.
   HANDLE releaser = ::CreateThread(
       nullptr, 0,
       [](void* event) -> DWORD {
@@ -116,9 +139,10 @@ TEST(AsyncHttpRequestSenderTest, DestroyingTheSenderDropsWhatIsQueued) {
 TEST(AsyncHttpRequestSenderTest, ServerThatNeverAnswersCannotHoldTheShutdown) {
   const DWORD start = ::GetTickCount();
   {
-    AsyncHttpRequestSender sender;
+    SignallingSender sender;
     sender.Send(base::ASCIIToUTF16(Env("LITE_VENDOR_URL") + "/installstats/send/stall/x"));
-    ::Sleep(300);
+    // Destroyed while the request to the stalled service is under way.
+    ASSERT_EQ(::WaitForSingleObject(sender.started(), 10000), WAIT_OBJECT_0);
   }
   EXPECT_LT(::GetTickCount() - start, 8000u);
 }

@@ -9,7 +9,9 @@
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/process_win.h"
 
 namespace lite_installer {
 namespace {
@@ -25,9 +27,7 @@ bool Exists(const base::String16& path) {
 
 // Waits until |path| exists while the tasks run.
 bool AppearsSoon(const base::String16& path) {
-  for (int i = 0; i < 200 && !Exists(path); ++i)
-    ::Sleep(50);
-  return Exists(path);
+  return test::WaitUntil([&] { return Exists(path); });
 }
 
 class AsyncInstallTasksTest : public ::testing::Test {
@@ -86,11 +86,21 @@ TEST_F(AsyncInstallTasksTest, DistributionChoosesTheItems) {
 }
 
 TEST_F(AsyncInstallTasksTest, WallpaperNameWithoutUrlIsReservedButNotFetched) {
-  distrib_.mutable_params() = {{"vup", "0"}, {"abtup", "0"}, {"pwexp", "abc"}};
-  AsyncInstallTasks tasks(&brand_, &distrib_);
-  EXPECT_FALSE(tasks.paths().preloaded_wallpaper_bundle.empty());
-  ::Sleep(300);
-  EXPECT_FALSE(Exists(tasks.paths().preloaded_wallpaper_bundle));
+  // The server configuration bundle is the task before the wallpaper bundle:
+  // a wallpaper task would start (and fail on its URL-less address) the
+  // moment the configuration bundle is in place, before the tasks are
+  // destroyed and their thread joined.
+  distrib_.mutable_params() = {{"vup", "0"}, {"abtup", "0"}, {"scup", "1"}, {"pwexp", "abc"}};
+  test::LogCapture log;
+  base::String16 wallpaper;
+  {
+    AsyncInstallTasks tasks(&brand_, &distrib_);
+    wallpaper = tasks.paths().preloaded_wallpaper_bundle;
+    EXPECT_FALSE(wallpaper.empty());
+    EXPECT_TRUE(AppearsSoon(tasks.paths().server_config_bundle));
+  }
+  EXPECT_FALSE(Exists(wallpaper));
+  EXPECT_FALSE(log.Has("wallpaper bundle"));
 }
 
 TEST(ServerConfigBundleUrlTest, Query) {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
 
 namespace {
 

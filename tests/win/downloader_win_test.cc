@@ -8,7 +8,7 @@
 
 #include "base/win/scoped_handle.h"
 #include "base/win/wide.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
 
 namespace {
 

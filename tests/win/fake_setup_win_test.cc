@@ -5,8 +5,9 @@
 
 #include <cstdlib>
 #include <vector>
-
-#include "tests/win/test_support_win.h"
+#include "tests/support/fake_setup_protocol.h"
+#include "tests/support/files_win.h"
+#include "tests/support/process_win.h"
 
 namespace {
 
@@ -60,8 +61,8 @@ TEST(FakeSetupTest, RecordsPostsLeavesTheBrowserWindowAndExits) {
   {
     const std::string config = R"({"install_progress": [5, 7], "import_progress": [50],
         "close_window": true, "browser_window_ms": 1500, "exit_code": 3})";
-    HANDLE file = ::CreateFileW((dir + L"fake_setup.json").c_str(), GENERIC_WRITE, 0, nullptr,
-                                CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = ::CreateFileW((dir + fake_setup::kConfigFileNameW).c_str(), GENERIC_WRITE, 0,
+                                nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     ::WriteFile(file, config.data(), static_cast<DWORD>(config.size()), &written, nullptr);
     ::CloseHandle(file);
@@ -82,26 +83,23 @@ TEST(FakeSetupTest, RecordsPostsLeavesTheBrowserWindowAndExits) {
   EXPECT_EQ(received.messages,
             (std::vector<std::pair<std::wstring, WPARAM>>{
                 {kNames[0], 5}, {kNames[0], 7}, {kNames[1], 50}, {kNames[2], 0}}));
-  EXPECT_EQ(test::ReadWholeFile(program + L".cmdline.txt"),
+  EXPECT_EQ(test::ReadWholeFile(program + fake_setup::kDefaultRecordSuffixW),
             std::string(command_line.begin(), command_line.end()));
-  for (int i = 0;
-       i < 100 && ::FindWindowExW(HWND_MESSAGE, nullptr, L"VelnorBrowser_MessageWindow", nullptr);
-       ++i) {
-    ::Sleep(50);
-  }
-  EXPECT_EQ(::FindWindowExW(HWND_MESSAGE, nullptr, L"VelnorBrowser_MessageWindow", nullptr),
-            nullptr);
+  // ... and goes when its time is up.
+  EXPECT_TRUE(test::WaitUntil([] {
+    return !::FindWindowExW(HWND_MESSAGE, nullptr, L"VelnorBrowser_MessageWindow", nullptr);
+  }));
   ::DestroyWindow(window);
 }
 
 TEST(FakeSetupTest, EnvironmentChoosesTheExitCodeAndTheRecord) {
   const std::wstring dir = test::MakeUniqueTempDir();
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", L"8");
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_RECORD", (dir + L"record.txt").c_str());
+  ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, L"8");
+  ::SetEnvironmentVariableW(fake_setup::kRecordEnvW, (dir + L"record.txt").c_str());
   base::win::ScopedHandle process =
       test::StartProcessWithTemp(L"\"" + FakeSetupPath() + L"\" --silent", dir);
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_EXIT_CODE", nullptr);
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_RECORD", nullptr);
+  ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, nullptr);
+  ::SetEnvironmentVariableW(fake_setup::kRecordEnvW, nullptr);
   ASSERT_TRUE(process.IsValid());
   EXPECT_EQ(test::WaitForExitCode(process.Get(), 30000), 8u);
   EXPECT_NE(test::ReadWholeFile(dir + L"record.txt").find("--silent"), std::string::npos);

@@ -10,6 +10,8 @@
 
 #include "base/win/wide.h"
 #include "logging/log_file_system_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/process_win.h"
 #include "tests/win/test_support_win.h"
 
 namespace {

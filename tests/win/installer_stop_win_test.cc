@@ -13,9 +13,9 @@
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/brand_platform_win.h"
 #include "installer/lite_installer/engine/installer_observer.h"
-#include "tests/e2e/vendor_journal.h"
-#include "tests/host/log_capture.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/vendor_services_win.h"
 
 namespace {
 
@@ -39,6 +39,24 @@ class RecordingObserver : public lite_installer::InstallerObserver {
   std::atomic<int> errors{0};
 };
 
+// The Installer as shipped, telling when it begins its wait before a retry.
+class RetryWaitSignallingInstaller : public Installer {
+ public:
+  RetryWaitSignallingInstaller(lite_installer::InstallerObserver* observer, BrandPackageInfo* brand)
+      : Installer(observer, brand, nullptr, false),
+        retry_wait_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  HANDLE retry_wait() const { return retry_wait_.Get(); }
+
+ protected:
+  uint32_t GetRetryDelay() override {
+    ::SetEvent(retry_wait_.Get());
+    return Installer::GetRetryDelay();
+  }
+
+ private:
+  base::win::ScopedHandle retry_wait_;
+};
+
 TEST(InstallerStopTest, StopDuringTheRetryWaitEndsQuietlyAndReportsCancelled) {
   const std::wstring temp = test::MakeUniqueTempDir();
   BrandPlatformWin platform;
@@ -49,14 +67,10 @@ TEST(InstallerStopTest, StopDuringTheRetryWaitEndsQuietlyAndReportsCancelled) {
   test::VendorServices vendor;
   test::LogCapture log;
   {
-    Installer installer(&observer, &brand, nullptr, false);
+    RetryWaitSignallingInstaller installer(&observer, &brand);
     ASSERT_TRUE(installer.InstallAsync());
     // The first attempt fails at once; the installer then waits 15 s.
-    for (int i = 0;
-         i < 100 && !log.Has("ERROR: Unsuccessful download") && !log.Has("Unsuccessful download");
-         ++i)
-      ::Sleep(50);
-    ::Sleep(200);
+    ASSERT_EQ(::WaitForSingleObject(installer.retry_wait(), 30000), WAIT_OBJECT_0);
     const DWORD start = ::GetTickCount();
     installer.IncrementStopRequests();
     EXPECT_TRUE(installer.WaitForInstallAsync());

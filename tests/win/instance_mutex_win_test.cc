@@ -1,7 +1,7 @@
 #include "installer/lite_installer/startup/instance_mutex_win.h"
 
 #include <gtest/gtest.h>
-
+#include "tests/support/process_win.h"
 #include "tests/win/test_support_win.h"
 
 namespace {

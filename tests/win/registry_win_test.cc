@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "base/win/wide.h"
-#include "tests/host/log_capture.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

@@ -5,9 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-
-#include "tests/host/log_capture.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // Entry point of the Windows test programs: either a child role started by a
 // test, or the GoogleTest run.
 #include <gtest/gtest.h>
-
 #include "tests/win/test_support_win.h"
 
 int main(int argc, char** argv) {

@@ -1,8 +1,11 @@
 #include "installer/lite_installer/engine/async_install_tasks_win.h"
 
+#include <utility>
+
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
+#include "installer/lite_installer/engine/background_task_plan.h"
 #include "installer/lite_installer/temp_path_win.h"
 #include "installer/service_origins.h"
 #include "installer/util/downloader_win.h"
@@ -12,19 +15,6 @@
 
 namespace lite_installer {
 namespace {
-
-// The distribution value of |key|, or |fallback| (null: no value) when absent.
-bool ItemValue(const DistribInfoParams* distrib,
-               const char* key,
-               const char* fallback,
-               std::string* value) {
-  if (distrib && distrib->GetValue(key, value))
-    return true;
-  if (!fallback)
-    return false;
-  *value = fallback;
-  return true;
-}
 
 // A unique name in the temporary directory: the file is created to claim the
 // name and deleted again, so that a failed task leaves nothing behind.
@@ -81,30 +71,21 @@ std::string ServerConfigBundleUrl(const std::string& origin,
 AsyncInstallTasks::AsyncInstallTasks(const BrandPackageInfo* brand_info,
                                      const DistribInfoParams* distrib)
     : stop_event_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  struct Item {
-    const char* key;
-    const char* fallback;
-    bool any_value;
-    base::String16* path;
-  };
-  const Item items[] = {
-      {"vup", "1", false, &paths_.variations_update},
-      {"abtup", "1", false, &paths_.abt_update},
-      {"webntp", nullptr, false, &paths_.webntp},
-      {"scup", nullptr, false, &paths_.server_config_bundle},
-      {"pwexp", nullptr, true, &paths_.preloaded_wallpaper_bundle},
-  };
-  for (const Item& item : items) {
-    std::string value;
-    if (!ItemValue(distrib, item.key, item.fallback, &value))
-      continue;
-    if (item.any_value ? value.empty() : value != "1")
-      continue;
-    *item.path = ReserveTempName();
-  }
-
   const BrandInfo empty_brand;
   const BrandInfo& brand = brand_info ? brand_info->info() : empty_brand;
+  const BackgroundTaskPlan plan = PlanBackgroundTasks(distrib, brand.preloaded_wallpapers_url);
+  const std::pair<bool, base::String16*> items[] = {
+      {plan.variations_update, &paths_.variations_update},
+      {plan.abt_update, &paths_.abt_update},
+      {plan.webntp, &paths_.webntp},
+      {plan.server_config_bundle, &paths_.server_config_bundle},
+      {plan.preloaded_wallpaper_bundle, &paths_.preloaded_wallpaper_bundle},
+  };
+  for (const auto& [wanted, path] : items) {
+    if (wanted)
+      *path = ReserveTempName();
+  }
+
   HANDLE stop = stop_event_.Get();
   if (!paths_.variations_update.empty() || !paths_.abt_update.empty()) {
     const std::string uid = broupdater::GetUserId();
@@ -129,10 +110,8 @@ AsyncInstallTasks::AsyncInstallTasks(const BrandPackageInfo* brand_info,
       DownloadServerConfigBundle(brand_id, partner_id, path, stop);
     });
   }
-  if (!paths_.preloaded_wallpaper_bundle.empty() && !brand.preloaded_wallpapers_url.empty()) {
-    std::string suffix;
-    if (distrib)
-      distrib->GetValue("pwexp", &suffix);
+  if (!paths_.preloaded_wallpaper_bundle.empty() && plan.fetch_wallpaper_bundle) {
+    const std::string suffix = plan.wallpaper_suffix;
     const std::string base_url = brand.preloaded_wallpapers_url;
     const base::String16 path = paths_.preloaded_wallpaper_bundle;
     tasks_.push_back(

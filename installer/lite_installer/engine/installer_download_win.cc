@@ -6,6 +6,7 @@
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/engine/archive_lock_win.h"
+#include "installer/lite_installer/engine/download_resume.h"
 #include "installer/lite_installer/engine/installer_clock_win.h"
 #include "installer/lite_installer/engine/installer_progress_forwarder.h"
 #include "installer/lite_installer/engine/installer_win.h"
@@ -233,7 +234,7 @@ int Installer::DownloadModule(HANDLE file, const base::CommandLine& command_line
                                                           : kInstallNotDownloaded;
       }
       // Too little to be worth resuming: the next attempt starts over.
-      if (writer.size() < total_size * 10u / 100u)
+      if (!lite_installer::KeepsPartialDownload(writer.size(), total_size))
         writer.Reset();
       if (stop_requests_.load() < 1)
         SendEvent(installer::DownloadAttemptEvent(report));

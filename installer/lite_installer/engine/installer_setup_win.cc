@@ -6,12 +6,13 @@
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
-#include "installer/lite_installer/exit_codes.h"
-#include "installer/lite_installer/engine/installer_win.h"
 #include "installer/lite_installer/engine/installer_observer.h"
-#include "installer/lite_installer/process_command_line_win.h"
+#include "installer/lite_installer/engine/installer_win.h"
 #include "installer/lite_installer/engine/setup_command_line.h"
+#include "installer/lite_installer/engine/setup_exit_code.h"
 #include "installer/lite_installer/engine/shared_error_code_win.h"
+#include "installer/lite_installer/exit_codes.h"
+#include "installer/lite_installer/process_command_line_win.h"
 #include "logging/log_message.h"
 
 namespace {
@@ -169,12 +170,9 @@ bool Installer::RunModuleAndWait(const wchar_t* application_name,
     *exit_code = static_cast<int>(code);
   LOG(INFO) << "Setup process exit with code: "
             << lite_installer::DescribeSetupExitCode(static_cast<uint32_t>(*exit_code));
-  if (*exit_code == 7) {
-    lite_installer::SetSharedErrorCode(kInstallAlreadyInProgramFiles);
-    return false;
-  }
-  if (*exit_code == 8) {
-    lite_installer::SetSharedErrorCode(kInstallVersionFolderLocked);
+  const int32_t result = lite_installer::SetupExitCodeResult(*exit_code);
+  if (result != kInstallSuccess) {
+    lite_installer::SetSharedErrorCode(result);
     return false;
   }
   return got_code;

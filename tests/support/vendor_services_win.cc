@@ -1,4 +1,4 @@
-#include "tests/e2e/vendor_journal.h"
+#include "tests/support/vendor_services_win.h"
 
 #include <windows.h>
 
@@ -6,15 +6,11 @@
 
 #include "base/win/scoped_handle.h"
 #include "installer/util/downloader_win.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/process_win.h"
 
 namespace test {
 namespace {
-
-std::string VendorUrl() {
-  const char* url = std::getenv("LITE_VENDOR_URL");
-  return url ? url : "http://127.0.0.1:18473";
-}
 
 bool Get(const std::string& url, std::string* answer) {
   base::win::ScopedHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -38,6 +34,11 @@ std::string PercentEncode(const std::string& text) {
 }
 
 }  // namespace
+
+std::string VendorUrl() {
+  const char* url = std::getenv("LITE_VENDOR_URL");
+  return url ? url : "http://127.0.0.1:18473";
+}
 
 VendorServices::VendorServices() {
   const char* state = std::getenv("LITE_VENDOR_STATE");
@@ -89,71 +90,15 @@ std::vector<nlohmann::json> VendorServices::Records() const {
 
 bool VendorServices::WaitFor(const std::function<bool(const nlohmann::json&)>& match,
                              int timeout_ms) const {
-  for (int waited = 0;; waited += 50) {
-    for (const nlohmann::json& record : Records()) {
-      if (match(record))
-        return true;
-    }
-    if (waited >= timeout_ms)
-      return false;
-    ::Sleep(50);
-  }
-}
-
-std::wstring SignedSetup(const char* variant) {
-  const char* dir = std::getenv("LITE_SIGNED_SETUPS");
-  return FromUnixPath(std::string(dir ? dir : ".") + "/" + variant + "/browser-setup.exe");
-}
-
-bool ServeFakeSetup(const std::wstring& temp_dir, const char* variant) {
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_RECORD", (temp_dir + L"setup-record.txt").c_str());
-  ::SetEnvironmentVariableW(L"LITE_FAKE_SETUP_COPY_SELF", (temp_dir + L"setup-image.bin").c_str());
-  ::DeleteFileW((temp_dir + L"setup-record.txt").c_str());
-  VendorServices vendor;
-  return vendor.Serve(SignedSetup(variant), "/browser/velnor/x64/browser-setup.arc") &&
-         vendor.Serve(SignedSetup(variant), "/browser/velnor/browser-setup.arc");
-}
-
-std::string FakeSetupCommandLine(const std::wstring& temp_dir) {
-  return ReadWholeFile(temp_dir + L"setup-record.txt");
-}
-
-std::map<std::string, std::string> FakeSetupRegistry(const std::wstring& temp_dir) {
-  // "name=value" lines; a value may span lines, so a line continues the
-  // previous value unless it starts with a name the installer writes.
-  static const char* const kNames[] = {"AbtConfigResourceFile",
-                                       "ClidsFile",
-                                       "InstallerData",
-                                       "VelnorWebsiteIconFile",
-                                       "VariationsResourceFile",
-                                       "install_stat",
-                                       "brand",
-                                       "BrandFile",
-                                       "PartnerFile",
-                                       "lang",
-                                       "DistribInfoParams"};
-  const std::string text = ReadWholeFile(temp_dir + L"setup-record.txt.registry");
-  std::map<std::string, std::string> values;
-  std::string name;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();
-    const std::string line = text.substr(start, end - start);
-    const size_t equals = line.find('=');
-    bool known = false;
-    for (const char* known_name : kNames)
-      known = known || (equals != std::string::npos && line.compare(0, equals, known_name) == 0);
-    if (known) {
-      name = line.substr(0, equals);
-      values[name] = line.substr(equals + 1);
-    } else if (!name.empty()) {
-      values[name] += "\n" + line;
-    }
-    start = end + 1;
-  }
-  return values;
+  return WaitUntil(
+      [&] {
+        for (const nlohmann::json& record : Records()) {
+          if (match(record))
+            return true;
+        }
+        return false;
+      },
+      static_cast<DWORD>(timeout_ms));
 }
 
 std::string FinishedResult(const VendorServices& vendor) {

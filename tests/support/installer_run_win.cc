@@ -1,9 +1,10 @@
-#include "tests/e2e/installer_run.h"
+#include "tests/support/installer_run_win.h"
 
 #include <cstdlib>
 #include <regex>
 
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
+#include "tests/support/process_win.h"
 
 namespace test {
 

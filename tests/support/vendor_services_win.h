@@ -1,17 +1,19 @@
 // The local vendor services as the end-to-end tests drive them: faults set
 // through the control URL, files put where the CDN serves them, and the
 // journal of the requests a run made.
-#ifndef TESTS_E2E_VENDOR_JOURNAL_H_
-#define TESTS_E2E_VENDOR_JOURNAL_H_
+#ifndef TESTS_SUPPORT_VENDOR_SERVICES_WIN_H_
+#define TESTS_SUPPORT_VENDOR_SERVICES_WIN_H_
 
 #include <nlohmann/json.hpp>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace test {
+
+// The services' base URL, "http://127.0.0.1:PORT".
+std::string VendorUrl();
 
 class VendorServices {
  public:
@@ -36,16 +38,6 @@ class VendorServices {
   size_t journal_offset_ = 0;
 };
 
-// The signed fake setup (a variant of tests/e2e/make-signed-setups) as the
-// browser's setup archive on every URL of the default brand, recording what
-// it saw into |temp_dir| (a Windows path with a trailing backslash).
-bool ServeFakeSetup(const std::wstring& temp_dir, const char* variant = "sha256");
-std::wstring SignedSetup(const char* variant);
-// The command line the fake setup was started with; empty when it never ran.
-std::string FakeSetupCommandLine(const std::wstring& temp_dir);
-// The installer's registry values as the fake setup found them.
-std::map<std::string, std::string> FakeSetupRegistry(const std::wstring& temp_dir);
-
 // The "result" of the installation-finished report journaled since |vendor|
 // began; empty when none arrived in time.
 std::string FinishedResult(const VendorServices& vendor);
@@ -58,4 +50,4 @@ std::vector<std::string> StatEventNames(const std::vector<nlohmann::json>& recor
 
 }  // namespace test
 
-#endif  // TESTS_E2E_VENDOR_JOURNAL_H_
+#endif  // TESTS_SUPPORT_VENDOR_SERVICES_WIN_H_

@@ -1,7 +1,7 @@
 // Starts the installer under test with a temporary directory of its own and
 // reads back the log it wrote there.
-#ifndef TESTS_E2E_INSTALLER_RUN_H_
-#define TESTS_E2E_INSTALLER_RUN_H_
+#ifndef TESTS_SUPPORT_INSTALLER_RUN_WIN_H_
+#define TESTS_SUPPORT_INSTALLER_RUN_WIN_H_
 
 #include <windows.h>
 
@@ -49,4 +49,4 @@ std::string Joined(const std::vector<std::string>& lines);
 
 }  // namespace test
 
-#endif  // TESTS_E2E_INSTALLER_RUN_H_
+#endif  // TESTS_SUPPORT_INSTALLER_RUN_WIN_H_

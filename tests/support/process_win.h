@@ -1,0 +1,42 @@
+// Processes that tests start: with an environment of their own or a
+// temporary directory of their own, and their exit codes.
+#ifndef TESTS_SUPPORT_PROCESS_WIN_H_
+#define TESTS_SUPPORT_PROCESS_WIN_H_
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/win/scoped_handle.h"
+
+namespace test {
+
+// Starts |command_line| with |environment| (a Unicode block; null: this
+// process's); an invalid handle on failure.
+base::win::ScopedHandle StartProcess(std::wstring command_line, const wchar_t* environment);
+
+// Starts |command_line| with TMP and TEMP pointing at |temp_dir|.
+base::win::ScopedHandle StartProcessWithTemp(const std::wstring& command_line,
+                                             const std::wstring& temp_dir);
+
+// The process's exit code once it ends within |timeout_ms|; STILL_ACTIVE
+// (259) when it did not end in time.
+DWORD WaitForExitCode(HANDLE process, DWORD timeout_ms);
+
+// Waits up to |timeout_ms| for |condition|, checking every few milliseconds;
+// true as soon as it holds.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeout_ms = 10000) {
+  const ULONGLONG deadline = ::GetTickCount64() + timeout_ms;
+  for (;;) {
+    if (condition())
+      return true;
+    if (::GetTickCount64() >= deadline)
+      return false;
+    ::Sleep(10);
+  }
+}
+
+}  // namespace test
+
+#endif  // TESTS_SUPPORT_PROCESS_WIN_H_
