@@ -4,7 +4,7 @@
 
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
-#include "tests/host/log_capture.h"
+#include "tests/support/log_capture.h"
 
 namespace lite_installer {
 namespace {
