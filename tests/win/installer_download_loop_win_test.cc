@@ -14,7 +14,9 @@
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/brand_platform_win.h"
+#include "installer/lite_installer/config/distrib_info_params.h"
 #include "installer/lite_installer/engine/installer_observer.h"
+#include "installer/stats/install_stat_sender.h"
 #include "installer/util/download_writer.h"
 #include "tests/support/fake_setup_protocol.h"
 #include "tests/support/files_win.h"
@@ -73,11 +75,14 @@ class ScriptedInstaller : public Installer {
  public:
   ScriptedInstaller(BrandPackageInfo* brand,
                     lite_installer::InstallerObserver* observer,
-                    std::vector<Attempt> script)
-      : Installer(observer, brand, nullptr, false),
+                    std::vector<Attempt> script,
+                    DistribInfoParams* distribution = nullptr)
+      : Installer(observer, brand, distribution, false),
         script_(std::move(script)),
         retry_wait_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
         setup_exited_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+  using Installer::Install;
 
   // The attempt loop on the calling thread, into a new file at |path|.
   int DownloadInto(const std::wstring& path) {
@@ -91,10 +96,14 @@ class ScriptedInstaller : public Installer {
   HANDLE setup_exited() const { return setup_exited_.Get(); }
 
   uint32_t retry_delay_ms = 0;
+  bool native_x64 = false;
+  // The archive's path instead of a new temporary name, when set.
+  base::String16 module_path;
   // The bytes already in the file when each attempt began.
   std::vector<uint32_t> sizes_at_start;
   std::atomic<int> retry_waits{0};
   std::string finished_report_url;
+  std::vector<std::string> urls;
 
  protected:
   bool DownloadWithProgress(const std::string& url,
@@ -104,7 +113,7 @@ class ScriptedInstaller : public Installer {
                             uint32_t* total_size,
                             installer::DownloadProgressDelegate*,
                             installer::DownloadErrorInfo* error_info) override {
-    EXPECT_EQ(url, std::string(kSetupUrl) + "?from_installer=true");
+    urls.push_back(url);
     sizes_at_start.push_back(writer->size());
     if (sizes_at_start.size() > script_.size()) {
       ADD_FAILURE() << "attempt " << sizes_at_start.size() << " is not in the script";
@@ -130,7 +139,10 @@ class ScriptedInstaller : public Installer {
     ::SetEvent(retry_wait_.Get());
     return retry_delay_ms;
   }
-  bool IsNativeX64() override { return false; }
+  bool IsNativeX64() override { return native_x64; }
+  base::String16 GetModulePath() override {
+    return module_path.empty() ? Installer::GetModulePath() : module_path;
+  }
   bool VerifyDownloadedModule(const base::String16&) override { return true; }
   bool RunModule(const base::String16&, const base::CommandLine& command_line) override {
     const char* fake_setup = std::getenv("LITE_FAKE_SETUP_EXE");
@@ -312,6 +324,73 @@ TEST_F(InstallerDownloadLoopTest, SetupExitCodesSevenAndEightFailWithResultsFive
   // Any other code is a completed run whose code the installer keeps.
   EXPECT_EQ(InstallWithSetupExitCode(&brand_, temp_, L"3", &report), std::make_pair(-1, 3));
   EXPECT_NE(report.find("&result=success"), std::string::npos) << report;
+}
+
+// Where |text| was logged: its index among the records (-1 when absent) and
+// the function or source the record names.
+std::pair<int, std::string> Logged(const test::LogCapture& log, const std::string& text) {
+  const std::vector<logging::LogRecord> records = log.records();
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (records[i].message.find(text) != std::string::npos)
+      return {static_cast<int>(i), records[i].function};
+  }
+  return {-1, ""};
+}
+
+TEST_F(InstallerDownloadLoopTest, TheUrlListLogsInTheOrderItIsBuilt) {
+  brand_.info().setup_url64.clear();
+  brand_.info().setup_url_version = "https://cdn.example/browser/{version}/setup.arc";
+  ScriptedInstaller installer(&brand_, nullptr, {Succeed(10, 10)});
+  installer.native_x64 = true;
+  ASSERT_EQ(installer.DownloadInto(temp_ + L"archive"), kInstallSuccess);
+  EXPECT_EQ(installer.urls,
+            std::vector<std::string>{std::string(kSetupUrl) + "?from_installer=true"});
+  const auto [warning, warning_function] = Logged(log_, "Setup url x64 empty!");
+  const auto [rejected, rejected_function] = Logged(log_, "Wrong setup url:");
+  ASSERT_GE(warning, 0);
+  ASSERT_GE(rejected, 0);
+  // The architecture URL is judged before the versioned one.
+  EXPECT_LT(warning, rejected);
+  EXPECT_EQ(warning_function, "Installer::GetDownloadUrlsFromBrandConfig");
+}
+
+TEST_F(InstallerDownloadLoopTest, AFailedRepeatRunIsReportedAsSuch) {
+  DistribInfoParams repeat;
+  repeat.mutable_params() = {{"code", "lite_install_failed"}};
+  {
+    ScriptedInstaller installer(&brand_, nullptr, std::vector<Attempt>(6, Fail(0, 100)), &repeat);
+    installer.Install();
+    EXPECT_EQ(installer.GetExitCode(), lite_installer::kExitModuleNotObtained);
+    EXPECT_EQ(base::UTF16ToUTF8(installer.stat_reporter()->GetStatParam(
+                  installer::InstallStatSender::kInstallType)),
+              "lite_install_failed");
+  }
+  // Without the mark a failed download leaves the type unset.
+  ScriptedInstaller plain(&brand_, nullptr, std::vector<Attempt>(6, Fail(0, 100)));
+  plain.Install();
+  EXPECT_EQ(plain.stat_reporter()->GetStatParam(installer::InstallStatSender::kInstallType), u"");
+}
+
+TEST_F(InstallerDownloadLoopTest, ALockFailureIsLoggedWithoutASystemErrorText) {
+  // Another writer opens the archive once it is downloaded, before the
+  // go-ahead: the read lock cannot be taken.
+  ScriptedInstaller installer(&brand_, nullptr, {Succeed(10, 10)});
+  const std::wstring archive = temp_ + L"held.arc";
+  installer.module_path = base::win::FromWide(archive.c_str(), archive.size());
+  ASSERT_TRUE(installer.InstallAsync());
+  base::win::ScopedHandle writer;
+  ASSERT_TRUE(test::WaitUntil([&] {
+    writer.Reset(::CreateFileW(archive.c_str(), GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return writer.IsValid();
+  }));
+  installer.StartInstallation();
+  EXPECT_TRUE(installer.WaitForInstallAsync());
+  const auto [line, function] = Logged(log_, "Cannot lock file: ");
+  ASSERT_GE(line, 0);
+  EXPECT_EQ(log_.records()[line].message.find(" - "), std::string::npos)
+      << log_.records()[line].message;
 }
 
 }  // namespace

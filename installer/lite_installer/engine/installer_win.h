@@ -70,6 +70,8 @@ class Installer {
   // Stops the installation thread; false when it did not end within 60 s.
   bool WaitForInstallAsync();
   int GetExitCode() const { return exit_code_; }
+  // The run's statistics: the window reports its own events through it.
+  installer::InstallStatReporter* stat_reporter() { return stat_reporter_.get(); }
   void IncrementStopRequests() { stop_requests_.fetch_add(1); }
 
   virtual bool RunModuleInElevatedProcess();
