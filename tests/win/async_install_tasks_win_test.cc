@@ -103,6 +103,20 @@ TEST_F(AsyncInstallTasksTest, WallpaperNameWithoutUrlIsReservedButNotFetched) {
   EXPECT_FALSE(log.Has("wallpaper bundle"));
 }
 
+TEST_F(AsyncInstallTasksTest, AFailedBundleDownloadIsLoggedUnderTheTasksSourceName) {
+  distrib_.mutable_params() = {{"vup", "0"}, {"abtup", "0"}, {"pwexp", "absent.bin"}};
+  brand_.info().preloaded_wallpapers_url = BaseUrl() + "/files/";
+  test::LogCapture log;
+  AsyncInstallTasks tasks(&brand_, &distrib_);
+  ASSERT_TRUE(log.WaitFor("ERROR: Failed to download wallpaper bundle: ", 20000));
+  std::string function;
+  for (const logging::LogRecord& record : log.records()) {
+    if (record.message.starts_with("Failed to download wallpaper bundle: "))
+      function = record.function;
+  }
+  EXPECT_EQ(function, "async_install_tasks");
+}
+
 TEST(ServerConfigBundleUrlTest, Query) {
   EXPECT_EQ(ServerConfigBundleUrl("https://c", "b1", ""), "https://c/configs/all_zip?brandID=b1");
   EXPECT_EQ(ServerConfigBundleUrl("https://c", "b1", "p 2"),
