@@ -38,8 +38,12 @@ string(JOIN " " CMAKE_CXX_STANDARD_LIBRARIES
 set(CMAKE_C_STANDARD_LIBRARIES "${CMAKE_CXX_STANDARD_LIBRARIES}")
 
 # A Windows executable that links with those libraries only.
+# Each also links base/win/tick_count64_win.cc as an object of its own, so
+# that the thread library's GetTickCount64 calls bind to it and not to an
+# import Windows XP lacks.
 function(lite_windows_executable target)
   add_dependencies(${target} lite_delay_import_libs)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/base/win/tick_count64_win.cc)
 endfunction()
 
 # The shipped program: -nodefaultlibs keeps g++ from adding user32, advapi32,

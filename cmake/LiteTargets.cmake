@@ -33,8 +33,11 @@ if(LITE_FUZZ)
 endif()
 
 if(WIN32)
-  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
-                          WINVER=0x0601)
+  # The programs start on Windows XP SP3: the headers declare only what it
+  # has, so a direct call of a newer function does not compile; newer ones are
+  # looked up at run time (base/win/system_function_win.h).
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501
+                          WINVER=0x0501 NTDDI_VERSION=0x05010300)
   # No MinGW runtime DLLs beside the programs: everything links statically.
   add_link_options(-static -static-libgcc -static-libstdc++)
   # A web installer is downloaded by every user: drop unused code and, in

@@ -88,17 +88,17 @@ bool AsyncHttpRequestSender::TaskRunner::InitializeThread() {
 }
 
 void AsyncHttpRequestSender::TaskRunner::Post(const base::String16& url) {
-  ::AcquireSRWLockExclusive(&lock_);
+  std::lock_guard<std::mutex> hold(lock_);
   queue_.push_back(url);
   ::SetEvent(wake_event_.Get());
-  ::ReleaseSRWLockExclusive(&lock_);
 }
 
 void AsyncHttpRequestSender::TaskRunner::Shutdown() {
   if (thread_.IsValid()) {
-    ::AcquireSRWLockExclusive(&lock_);
-    stop_ = true;
-    ::ReleaseSRWLockExclusive(&lock_);
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      stop_ = true;
+    }
     ::SetEvent(wake_event_.Get());
     ::WaitForSingleObject(thread_.Get(), INFINITE);
     thread_.Reset();
@@ -115,18 +115,16 @@ void AsyncHttpRequestSender::TaskRunner::Run() {
   for (;;) {
     ::WaitForSingleObject(wake_event_.Get(), INFINITE);
     for (;;) {
-      ::AcquireSRWLockExclusive(&lock_);
-      if (stop_) {
-        ::ReleaseSRWLockExclusive(&lock_);
-        return;
+      base::String16 url;
+      {
+        std::lock_guard<std::mutex> hold(lock_);
+        if (stop_)
+          return;
+        if (queue_.empty())
+          break;
+        url = std::move(queue_.front());
+        queue_.pop_front();
       }
-      if (queue_.empty()) {
-        ::ReleaseSRWLockExclusive(&lock_);
-        break;
-      }
-      const base::String16 url = std::move(queue_.front());
-      queue_.pop_front();
-      ::ReleaseSRWLockExclusive(&lock_);
       sender_->SendUrl(url);
     }
   }

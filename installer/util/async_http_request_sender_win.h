@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <mutex>
 
 #include "base/strings.h"
 #include "base/win/scoped_handle.h"
@@ -46,7 +47,7 @@ class AsyncHttpRequestSender {
 
     AsyncHttpRequestSender* const sender_;
     base::win::ScopedHandle thread_;
-    SRWLOCK lock_ = SRWLOCK_INIT;
+    std::mutex lock_;
     base::win::ScopedHandle wake_event_;
     bool stop_ = false;
     std::deque<base::String16> queue_;

@@ -11,6 +11,10 @@ constexpr uint64_t kSlowDownloadSeconds = 120;
 }  // namespace
 
 bool StringDownloadWriter::Write(const uint8_t* bytes, uint32_t length) {
+  if (length > max_size_ - size_) {
+    limit_exceeded_ = true;
+    return false;
+  }
   data_.append(reinterpret_cast<const char*>(bytes), length);
   size_ += length;
   return true;
@@ -19,6 +23,7 @@ bool StringDownloadWriter::Write(const uint8_t* bytes, uint32_t length) {
 void StringDownloadWriter::Reset() {
   data_.clear();
   size_ = 0;
+  limit_exceeded_ = false;
 }
 
 DownloadProgressTracker::DownloadProgressTracker(DownloadProgressDelegate* delegate,

@@ -14,19 +14,29 @@ class DownloadWriter {
   virtual bool Write(const uint8_t* bytes, uint32_t length) = 0;
   // Discards everything written.
   virtual void Reset() = 0;
+  // Whether the last failed Write would have passed the sink's size limit.
+  virtual bool LimitExceeded() const { return false; }
   uint32_t size() const { return size_; }
 
  protected:
   uint32_t size_ = 0;
 };
 
+// Keeps the answer in memory, up to |max_size| bytes: a write past it fails
+// and leaves what was written, so that a huge or endless answer ends the
+// download instead of the process.
 class StringDownloadWriter : public DownloadWriter {
  public:
+  explicit StringDownloadWriter(uint32_t max_size) : max_size_(max_size) {}
   bool Write(const uint8_t* bytes, uint32_t length) override;
   void Reset() override;
+  bool LimitExceeded() const override { return limit_exceeded_; }
+  uint32_t max_size() const { return max_size_; }
   std::string& data() { return data_; }
 
  private:
+  const uint32_t max_size_;
+  bool limit_exceeded_ = false;
   std::string data_;
 };
 

@@ -216,7 +216,12 @@ uint32_t Downloader::ReadChunk() {
     return 0;
   }
   if (count != 0 && !writer_->Write(buffer_.data(), count)) {
-    SetError("write_file-", ::GetLastError());
+    if (writer_->LimitExceeded()) {
+      LOG(ERROR) << "The answer of " << url_ << " exceeds its size limit";
+      SetError("write_file-", ERROR_FILE_TOO_LARGE);
+    } else {
+      SetError("write_file-", ::GetLastError());
+    }
     return 0;
   }
   if (content_length_ == 0) {
@@ -301,8 +306,11 @@ bool Downloader::DownloadToFile(const std::string& url,
   return result;
 }
 
-bool Downloader::DownloadToString(const std::string& url, HANDLE stop_event, std::string* bytes) {
-  StringDownloadWriter writer;
+bool Downloader::DownloadToString(const std::string& url,
+                                  HANDLE stop_event,
+                                  uint32_t max_size,
+                                  std::string* bytes) {
+  StringDownloadWriter writer(max_size);
   if (!Drive(url, &writer, stop_event))
     return false;
   bytes->swap(writer.data());

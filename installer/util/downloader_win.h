@@ -58,7 +58,12 @@ class Downloader {
   virtual bool DownloadToFile(const std::string& url,
                               const base::String16& target,
                               HANDLE stop_event);
-  virtual bool DownloadToString(const std::string& url, HANDLE stop_event, std::string* bytes);
+  // Downloads into |bytes|; an answer longer than |max_size| fails the
+  // download with "write_file-223" (ERROR_FILE_TOO_LARGE).
+  virtual bool DownloadToString(const std::string& url,
+                                HANDLE stop_event,
+                                uint32_t max_size,
+                                std::string* bytes);
 
   virtual bool OpenDownload(const base::String16& url, DownloadWriter* writer);
   // Bytes read in this step; 0 when finished or failed.

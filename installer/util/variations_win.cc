@@ -7,12 +7,19 @@
 
 namespace installer {
 
+namespace {
+
+// Variations and A/B seeds are a few kilobytes: a larger answer is not one.
+constexpr uint32_t kMaxSeedSize = 1024 * 1024;
+
+}  // namespace
+
 bool DownloadAndSaveVariations(const std::string& url,
                                const base::String16& path,
                                HANDLE stop_event) {
   Downloader downloader;
   VariationsSeed seed;
-  if (!downloader.DownloadToString(url, stop_event, &seed.body)) {
+  if (!downloader.DownloadToString(url, stop_event, kMaxSeedSize, &seed.body)) {
     PLOG(ERROR) << "Failed to download variations seed: " << downloader.error_text();
     return false;
   }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+// windows.h first: the other system headers build on its types.
+#include <shlwapi.h>
 
 #include <cstdlib>
 #include <map>
@@ -43,7 +45,7 @@ std::map<std::string, std::string> RegistryNow() {
 class SilentInstallTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velnor\\VelnorBrowser");
+    ::SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Velnor\\VelnorBrowser");
     temp_ = test::MakeUniqueTempDir();
     record_ = temp_ + fake_setup::kRunRecordNameW;
     ::SetEnvironmentVariableW(fake_setup::kExitCodeEnvW, nullptr);

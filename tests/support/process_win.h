@@ -27,11 +27,12 @@ DWORD WaitForExitCode(HANDLE process, DWORD timeout_ms);
 // true as soon as it holds.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeout_ms = 10000) {
-  const ULONGLONG deadline = ::GetTickCount64() + timeout_ms;
+  // Elapsed time by unsigned difference: correct across the tick count's wrap.
+  const DWORD start = ::GetTickCount();
   for (;;) {
     if (condition())
       return true;
-    if (::GetTickCount64() >= deadline)
+    if (::GetTickCount() - start >= timeout_ms)
       return false;
     ::Sleep(10);
   }

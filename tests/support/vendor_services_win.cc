@@ -15,7 +15,10 @@ namespace {
 bool Get(const std::string& url, std::string* answer) {
   base::win::ScopedHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
   installer::Downloader downloader;
-  return downloader.DownloadToString(url, stop.Get(), answer);
+  // The services' journal and control answers; a test run's journal stays
+  // far below this.
+  constexpr uint32_t kMaxAnswerSize = 64 * 1024 * 1024;
+  return downloader.DownloadToString(url, stop.Get(), kMaxAnswerSize, answer);
 }
 
 std::string PercentEncode(const std::string& text) {

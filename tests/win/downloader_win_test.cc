@@ -15,6 +15,9 @@ namespace {
 using installer::DownloadProgressDelegate;
 using installer::StringDownloadWriter;
 
+// For the tests that are not about the size limit.
+constexpr uint32_t kNoPracticalLimit = 64 * 1024 * 1024;
+
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
@@ -71,7 +74,7 @@ Result Download(const std::string& path,
 }
 
 TEST(DownloaderTest, ProgressFromZeroToOneWithContentLength) {
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   RecordingDelegate delegate;
   const Result result = Download("/files/big.bin", &writer, &delegate);
   ASSERT_TRUE(result.ok) << result.error;
@@ -94,7 +97,7 @@ TEST(DownloaderTest, ProgressFromZeroToOneWithContentLength) {
 }
 
 TEST(DownloaderTest, WithoutContentLengthOnlyTheEndIsReported) {
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   RecordingDelegate delegate;
   const Result result = Download("/chunked/big.bin", &writer, &delegate);
   ASSERT_TRUE(result.ok) << result.error;
@@ -104,7 +107,7 @@ TEST(DownloaderTest, WithoutContentLengthOnlyTheEndIsReported) {
 }
 
 TEST(DownloaderTest, NotFoundNamesTheStatus) {
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   const Result result = Download("/missing/file", &writer);
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.error.rfind("final_query_info-404-", 0), 0u) << result.error;
@@ -112,7 +115,7 @@ TEST(DownloaderTest, NotFoundNamesTheStatus) {
 }
 
 TEST(DownloaderTest, RedirectIsRecorded) {
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   const Result result = Download("/redirect/x", &writer);
   ASSERT_TRUE(result.ok) << result.error;
   EXPECT_EQ(writer.data(), "small answer");
@@ -121,7 +124,7 @@ TEST(DownloaderTest, RedirectIsRecorded) {
 
 TEST(DownloaderTest, PartlyWrittenSinkResumesWithARangeRequest) {
   const std::string file = ServedFile("/files/big.bin");
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   writer.Write(reinterpret_cast<const uint8_t*>(file.data()), 1000);
   const Result result = Download("/files/big.bin", &writer);
   ASSERT_TRUE(result.ok) << result.error;
@@ -135,7 +138,7 @@ TEST(DownloaderTest, PartlyWrittenSinkResumesWithARangeRequest) {
 
 TEST(DownloaderTest, ServerIgnoringTheRangeStartsTheSinkOver) {
   const std::string file = ServedFile("/norange/big.bin");
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   writer.Write(reinterpret_cast<const uint8_t*>("garbage"), 7);
   const Result result = Download("/norange/big.bin", &writer);
   ASSERT_TRUE(result.ok) << result.error;
@@ -144,7 +147,7 @@ TEST(DownloaderTest, ServerIgnoringTheRangeStartsTheSinkOver) {
 
 TEST(DownloaderTest, DroppedConnectionThenResumeTransfersEachByteOnce) {
   const std::string file = ServedFile("/drop/big.bin");
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   const Result first = Download("/drop/big.bin", &writer);
   EXPECT_FALSE(first.ok);
   EXPECT_EQ(first.error.rfind("internet_read-", 0), 0u) << first.error;
@@ -163,7 +166,7 @@ TEST(DownloaderTest, DroppedConnectionThenResumeTransfersEachByteOnce) {
 }
 
 TEST(DownloaderTest, StalledServerFailsTheAttemptAfterTheTimeout) {
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   const DWORD start = ::GetTickCount();
   const Result result = Download("/stall/big.bin", &writer, nullptr, nullptr, 1500);
   const DWORD elapsed = ::GetTickCount() - start;
@@ -196,15 +199,43 @@ TEST(DownloaderTest, StopEventLeavesTheTargetUntouched) {
 TEST(DownloaderTest, StringDownloadAndResponseHeaders) {
   installer::Downloader downloader;
   std::string bytes;
-  ASSERT_TRUE(downloader.DownloadToString(Env("LITE_VENDOR_URL") + "/files/seed", nullptr, &bytes));
+  ASSERT_TRUE(
+      downloader.DownloadToString(Env("LITE_VENDOR_URL") + "/files/seed", nullptr, 14, &bytes));
   EXPECT_EQ(bytes, "seed bytes \001\002");
   EXPECT_EQ(downloader.GetResponseHeader("X-Seed-Signature"), "c2lnbmF0dXJl");
   EXPECT_EQ(downloader.GetResponseHeader("x-country"), "ru");
   EXPECT_EQ(downloader.GetResponseHeader("X-Absent"), "");
 }
 
+// An answer past the sink's limit fails the download with the write step's
+// error, with or without a length announced; one of exactly the limit is
+// whole.
+TEST(DownloaderTest, AnswerPastTheLimitFailsTheDownload) {
+  std::string bytes;
+  installer::Downloader exact;
+  EXPECT_TRUE(exact.DownloadToString(Env("LITE_VENDOR_URL") + "/files/seed", nullptr, 13, &bytes));
+  EXPECT_EQ(bytes, "seed bytes \001\002");
+  installer::Downloader short_by_one;
+  bytes = "kept";
+  EXPECT_FALSE(
+      short_by_one.DownloadToString(Env("LITE_VENDOR_URL") + "/files/seed", nullptr, 12, &bytes));
+  EXPECT_EQ(short_by_one.error_text(), "write_file-223");
+  EXPECT_EQ(bytes, "kept");
+
+  for (const char* path : {"/files/big.bin", "/chunked/big.bin"}) {
+    StringDownloadWriter writer(64 * 1024);
+    std::string error;
+    EXPECT_FALSE(installer::DownloadFile(Url(path), &writer, &error, nullptr, nullptr, nullptr,
+                                         nullptr, nullptr))
+        << path;
+    EXPECT_EQ(error, "write_file-223") << path;
+    EXPECT_TRUE(writer.LimitExceeded()) << path;
+    EXPECT_LE(writer.size(), 64u * 1024) << path;
+  }
+}
+
 TEST(DownloaderTest, UnreachableServerFailsToOpen) {
-  StringDownloadWriter writer;
+  StringDownloadWriter writer(kNoPracticalLimit);
   std::string error;
   EXPECT_FALSE(installer::DownloadFile(u"http://127.0.0.1:1/x", &writer, &error, nullptr, nullptr,
                                        nullptr, nullptr, nullptr));

@@ -2,6 +2,8 @@
 #include "installer/util/user_id_platform_win.h"
 
 #include <windows.h>
+// windows.h first: the other system headers build on its types.
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
@@ -23,8 +25,8 @@ class UserIdWinTest : public ::testing::Test {
     DWORD size = 257;
     ASSERT_TRUE(::GetUserNameW(name, &size));
     marker_ = std::wstring(L"UICreated_") + name;
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\AppDataLow\\Velnor", marker_.c_str());
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velnor", marker_.c_str());
+    ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\AppDataLow\\Velnor", marker_.c_str());
+    ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Velnor", marker_.c_str());
   }
 
   void WriteIdFile(const std::string& content) { ASSERT_TRUE(platform_.WriteFile(path_, content)); }

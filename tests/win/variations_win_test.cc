@@ -52,6 +52,18 @@ TEST_F(VariationsTest, NoCountryGivesAnEmptyCountry) {
   EXPECT_EQ(file["variations_seed_base64"], "c2VlZA==");
 }
 
+TEST_F(VariationsTest, SeedPastOneMebibyteIsRefused) {
+  ASSERT_TRUE(
+      installer::DownloadAndSaveVariations(BaseUrl() + "/files/seed_at_limit", path_, nullptr));
+  ::DeleteFileW(base::win::AsWide(path_));
+  test::LogCapture log;
+  EXPECT_FALSE(
+      installer::DownloadAndSaveVariations(BaseUrl() + "/files/seed_over_limit", path_, nullptr));
+  EXPECT_TRUE(log.Has("ERROR: Failed to download variations seed: write_file-223"))
+      << testing::PrintToString(log.Lines());
+  EXPECT_EQ(::GetFileAttributesW(base::win::AsWide(path_)), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(VariationsTest, FailedDownloadIsLogged) {
   test::LogCapture log;
   EXPECT_FALSE(installer::DownloadAndSaveVariations(BaseUrl() + "/missing/seed", path_, nullptr));

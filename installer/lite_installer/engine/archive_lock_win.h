@@ -13,6 +13,8 @@ namespace lite_installer {
 
 class ArchiveLock {
  public:
+  using ReOpenFileFunction = HANDLE(WINAPI*)(HANDLE, DWORD, DWORD, DWORD);
+
   ArchiveLock() = default;
   ArchiveLock(const ArchiveLock&) = delete;
   ArchiveLock& operator=(const ArchiveLock&) = delete;
@@ -24,9 +26,14 @@ class ArchiveLock {
   // Turns the write handle into a read-and-execute handle that lets others
   // only read.
   bool Lock();
+  // Lock() the way systems without ReOpenFile (before Vista) do it.
+  bool LockByPath();
   void Close() { file_.Reset(); }
 
  private:
+  // Reopens through |reopen_file|, or by the path when it is null.
+  bool LockWith(ReOpenFileFunction reopen_file);
+
   base::String16 path_;
   base::win::ScopedHandle file_;
 };

@@ -404,7 +404,9 @@ void Installer::ReportInstallationFinished(bool success) {
   const std::string url = installer::InstallationFinishedUrl(
       installer::kStatsStorageOrigin, base::UTF16ToUTF8(installation_id_), outcome, full_time_,
       download_time_, setup_time_);
-  installer::StringDownloadWriter answer;
+  // The service answers with a short acknowledgement that nobody reads.
+  constexpr uint32_t kMaxAnswerSize = 64 * 1024;
+  installer::StringDownloadWriter answer(kMaxAnswerSize);
   std::string error_text;
   std::string redirect_url;
   if (!Download(url, &answer, &error_text, &redirect_url))
