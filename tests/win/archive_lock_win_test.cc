@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/win/wide.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
 
 namespace {
 
