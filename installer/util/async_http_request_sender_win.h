@@ -8,7 +8,7 @@
 #include <deque>
 
 #include "base/strings.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace install_util {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace test {
 
@@ -20,8 +20,8 @@ struct ChildRegistration {
   ChildRegistration(const char* role, ChildMain main);
 };
 
-#define TEST_CHILD_ROLE(role)                                                 \
-  static int ChildRole_##role(const std::vector<std::string>& args);           \
+#define TEST_CHILD_ROLE(role)                                                          \
+  static int ChildRole_##role(const std::vector<std::string>& args);                   \
   static ::test::ChildRegistration child_registration_##role(#role, ChildRole_##role); \
   static int ChildRole_##role([[maybe_unused]] const std::vector<std::string>& args)
 

@@ -55,6 +55,8 @@ class BrandPackageInfo {
   bool has_partner_package() const { return has_partner_package_; }
 
  private:
+  // Writes the package for the setup; false (and no file) when it cannot be written.
+  bool WritePackageFile(const base::String16& path, std::string_view package);
   void ExtractFromPackage(std::string_view package, const std::string& file_name);
 
   const base::String16 temp_dir_;

@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include "base/command_line.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
-#include "installer/lite_installer/exit_codes.h"
-#include "installer/lite_installer/engine/installer_win.h"
-#include "installer/lite_installer/process_command_line_win.h"
 #include "installer/lite_installer/elevation/remote_progress_observer_win.h"
+#include "installer/lite_installer/engine/installer_win.h"
+#include "installer/lite_installer/exit_codes.h"
+#include "installer/lite_installer/process_command_line_win.h"
 #include "logging/log_message.h"
 
 namespace {

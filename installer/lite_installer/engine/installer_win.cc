@@ -6,16 +6,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/win/scoped_gdi_win.h"
 #include "base/win/wide.h"
-#include "installer/lite_installer/engine/archive_lock_win.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
+#include "installer/lite_installer/engine/archive_lock_win.h"
 #include "installer/lite_installer/engine/installer_clock_win.h"
 #include "installer/lite_installer/engine/installer_observer.h"
-#include "installer/lite_installer/process_command_line_win.h"
 #include "installer/lite_installer/engine/setup_command_line.h"
 #include "installer/lite_installer/engine/shared_error_code_win.h"
-#include "installer/util/uac_util_win.h"
+#include "installer/lite_installer/process_command_line_win.h"
 #include "installer/service_origins.h"
 #include "installer/stats/install_events.h"
 #include "installer/stats/stat_platform_win.h"
@@ -23,6 +23,7 @@
 #include "installer/util/downloader_win.h"
 #include "installer/util/file_version.h"
 #include "installer/util/registry_win.h"
+#include "installer/util/uac_util_win.h"
 #include "installer/velnor/util/trust_provider_win.h"
 #include "installer/velnor/util/velnor_trust_verifier.h"
 #include "logging/log_message.h"
@@ -67,10 +68,9 @@ int DpiPercent() {
       return static_cast<int>(std::lround(factor * 100));
   }
   int dpi = 96;
-  if (HDC screen = ::GetDC(nullptr)) {
-    dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
-  }
+  const base::win::ScopedGetDC screen(nullptr);
+  if (screen.IsValid())
+    dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSX);
   return static_cast<int>(std::lround(dpi * 100.0 / 96.0));
 }
 
