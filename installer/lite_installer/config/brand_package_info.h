@@ -11,12 +11,13 @@
 #include "base/strings.h"
 #include "installer/lite_installer/config/brand_info.h"
 #include "installer/lite_installer/config/brand_platform.h"
+#include "resources/resource_ids.h"
 
 class BrandPackageInfo {
  public:
   // Resource ids of the packages.
-  static constexpr uint16_t kPartnerPackageId = 320;
-  static constexpr uint16_t kDefaultBrandPackageId = 319;
+  static constexpr uint16_t kPartnerPackageId = IDR_PARTNER_PACKAGE;
+  static constexpr uint16_t kDefaultBrandPackageId = IDR_DEFAULT_BRAND_PACKAGE;
 
   // |temp_dir| ends with a backslash (or is empty); |platform| is not owned.
   BrandPackageInfo(base::String16 temp_dir, BrandPlatform* platform);

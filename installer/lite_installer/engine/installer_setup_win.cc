@@ -15,12 +15,13 @@
 #include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/process_command_line_win.h"
 #include "logging/log_message.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-constexpr uint16_t kMasterPreferencesId = 305;
-constexpr uint16_t kClidsId = 306;
-constexpr uint16_t kWebsiteIconId = 323;
+constexpr uint16_t kMasterPreferencesId = IDR_MASTER_PREFERENCES;
+constexpr uint16_t kClidsId = IDR_CLIDS;
+constexpr uint16_t kWebsiteIconId = IDR_WEBSITE_ICON;
 
 // The bytes of a "BIN" resource of this program; empty when there is none.
 std::string_view BinResource(const wchar_t* name) {
