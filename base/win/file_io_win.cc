@@ -12,6 +12,8 @@ namespace {
 
 // A name beside |path| that no file has: the target's name with a suffix
 // made of this process's id and a per-process counter, created exclusively.
+// When that longer name is not accepted, a short name the system makes up in
+// the same folder.
 ScopedHandle CreateSibling(const String16& path, String16* sibling) {
   static volatile LONG counter = 0;
   const DWORD process = ::GetCurrentProcessId();
@@ -20,10 +22,30 @@ ScopedHandle CreateSibling(const String16& path, String16* sibling) {
     *sibling = path + u".~" + ASCIIToUTF16(HexEncode(ids, sizeof(ids))) + u".tmp";
     ScopedHandle file(::CreateFileW(AsWide(*sibling), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.IsValid() || ::GetLastError() != ERROR_FILE_EXISTS)
+    const DWORD error = ::GetLastError();
+    if (file.IsValid())
+      return file;
+    if (error == ERROR_FILENAME_EXCED_RANGE || error == ERROR_INVALID_NAME)
+      break;
+    if (error != ERROR_FILE_EXISTS)
       return file;
   }
-  return ScopedHandle();
+  const size_t separator = path.find_last_of(u"\\/");
+  if (separator == String16::npos)
+    return ScopedHandle();
+  const String16 folder = path.substr(0, separator + 1);
+  wchar_t name[MAX_PATH];
+  if (!::GetTempFileNameW(AsWide(folder), L"lit", 0, name))
+    return ScopedHandle();
+  *sibling = FromWide(name);
+  ScopedHandle file(::CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) {
+    const DWORD error = ::GetLastError();
+    ::DeleteFileW(name);
+    ::SetLastError(error);
+  }
+  return file;
 }
 
 // Removes the unfinished file without disturbing the error being reported.

@@ -66,6 +66,17 @@ TEST_F(WholeFileTest, WriteReplacesTheWholeFileAndLeavesNothingElse) {
   EXPECT_EQ(FilesIn(dir_), std::vector<std::wstring>{L"target.bin"});
 }
 
+TEST_F(WholeFileTest, NameTooLongForTheSuffixStillGetsWrittenWhole) {
+  // The whole path fits in MAX_PATH; with the new file's suffix it would not.
+  ASSERT_LT(dir_.size(), 200u);
+  const std::wstring name(MAX_PATH - 10 - dir_.size(), L'n');
+  const base::String16 path = U16(dir_ + name);
+  ASSERT_TRUE(base::win::WriteWholeFile(path, "first")) << ::GetLastError();
+  ASSERT_TRUE(base::win::WriteWholeFile(path, "second"));
+  EXPECT_EQ(base::win::ReadWholeFile(path, 100).bytes, "second");
+  EXPECT_EQ(FilesIn(dir_), std::vector<std::wstring>{name});
+}
+
 TEST_F(WholeFileTest, FailedWriteKeepsTheTargetAndLeavesNoPartialFile) {
   // Source bytes the system cannot read make the write itself fail after the
   // new file was created.
