@@ -1,10 +1,12 @@
 #include "logging/log_file_system_win.h"
 
 #include <windows.h>
-// windows.h first: the other system headers build on its types.
-#include <wincrypt.h>
 
-#include "base/win/scoped_handle.h"
+#include <vector>
+
+#include "base/hex.h"
+#include "base/win/crypt_hash_win.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 
 namespace logging {
@@ -55,29 +57,9 @@ class WinLogFile : public LogFile {
 class WinLogFileSystem : public LogFileSystem {
  public:
   std::string Md5Hex(std::string_view data) override {
-    std::string hex;
-    HCRYPTPROV provider = 0;
-    if (!::CryptAcquireContextW(&provider, nullptr, nullptr, PROV_RSA_FULL,
-                                CRYPT_VERIFYCONTEXT | CRYPT_SILENT)) {
-      return hex;
-    }
-    HCRYPTHASH hash = 0;
-    if (::CryptCreateHash(provider, CALG_MD5, 0, 0, &hash)) {
-      BYTE digest[16];
-      DWORD digest_size = sizeof(digest);
-      if (::CryptHashData(hash, reinterpret_cast<const BYTE*>(data.data()),
-                          static_cast<DWORD>(data.size()), 0) &&
-          ::CryptGetHashParam(hash, HP_HASHVAL, digest, &digest_size, 0)) {
-        static constexpr char kDigits[] = "0123456789abcdef";
-        for (DWORD i = 0; i < digest_size; ++i) {
-          hex.push_back(kDigits[digest[i] >> 4]);
-          hex.push_back(kDigits[digest[i] & 0xF]);
-        }
-      }
-      ::CryptDestroyHash(hash);
-    }
-    ::CryptReleaseContext(provider, 0);
-    return hex;
+    const std::vector<uint8_t> digest =
+        base::win::HashBytes(base::win::HashAlgorithm::kMd5, data.data(), data.size());
+    return base::HexEncode(digest.data(), digest.size());
   }
 
   std::unique_ptr<LogLock> Lock(const String16& name, uint32_t timeout_ms) override {
@@ -126,8 +108,8 @@ class WinLogFileSystem : public LogFileSystem {
   }
 
   bool ReplaceOldLog(const String16& replaced,
-                   const String16& replacement,
-                   uint32_t* error) override {
+                     const String16& replacement,
+                     uint32_t* error) override {
     if (::ReplaceFileW(AsWide(replaced), AsWide(replacement), nullptr,
                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       return true;

@@ -9,25 +9,26 @@
 #include "crash/scoped_crash_reporter.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/brand_platform_win.h"
-#include "installer/lite_installer/startup/bring_window_to_top_win.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
 #include "installer/lite_installer/config/distrib_platform_win.h"
 #include "installer/lite_installer/elevation/elevated_child_win.h"
-#include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/engine/installer_win.h"
-#include "installer/lite_installer/startup/instance_mutex_win.h"
-#include "installer/lite_installer/ui/lite_main_window_win.h"
-#include "installer/lite_installer/startup/master_process_id_win.h"
+#include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/process_command_line_win.h"
+#include "installer/lite_installer/startup/bring_window_to_top_win.h"
+#include "installer/lite_installer/startup/instance_mutex_win.h"
+#include "installer/lite_installer/startup/master_process_id_win.h"
 #include "installer/lite_installer/startup/secure_environment_win.h"
-#include "installer/lite_installer/ui/string_table_win.h"
 #include "installer/lite_installer/temp_path_win.h"
+#include "installer/lite_installer/ui/lite_main_window_win.h"
+#include "installer/lite_installer/ui/string_table_win.h"
 #include "installer/lite_installer/ui/ui_platform_scope_win.h"
 #include "installer/util/disk_space.h"
 #include "installer/velnor/util/default_browser_probe.h"
 #include "logging/file_logger.h"
 #include "logging/log_file_system_win.h"
 #include "logging/log_message.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -37,12 +38,12 @@ constexpr uint64_t kRequiredDiskSpace = 629145600;  // 600 MiB
 constexpr DWORD kFeatureSse2 = 10;  // PF_XMMI64_INSTRUCTIONS_AVAILABLE
 constexpr DWORD kFeatureSse3 = 13;  // PF_SSE3_INSTRUCTIONS_AVAILABLE
 
-constexpr uint32_t kCpuCaptionId = 481;
-constexpr uint32_t kCpuTextId = 482;
-constexpr uint32_t kNoSse2TextId = 483;
-constexpr uint32_t kNoSse3TextId = 484;
-constexpr uint32_t kDiskSpaceTitleId = 471;
-constexpr uint32_t kDiskSpaceTextId = 472;
+constexpr uint32_t kCpuCaptionId = IDS_INSTALLER_TITLE;
+constexpr uint32_t kCpuTextId = IDS_INSTALL_IMPOSSIBLE;
+constexpr uint32_t kNoSse2TextId = IDS_NO_SSE2;
+constexpr uint32_t kNoSse3TextId = IDS_NO_SSE3;
+constexpr uint32_t kDiskSpaceTitleId = IDS_DISK_SPACE_TITLE;
+constexpr uint32_t kDiskSpaceTextId = IDS_DISK_SPACE_TEXT;
 
 void InstallFileLogger(const base::String16& temp_dir) {
   logging::InstallLogSink(std::make_unique<logging::FileLogger>(

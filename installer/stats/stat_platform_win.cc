@@ -4,6 +4,7 @@
 
 #include <shlwapi.h>
 
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "installer/service_origins.h"
 #include "installer/util/async_http_request_sender_win.h"
@@ -42,11 +43,8 @@ void StatSenderPlatformWin::RemoveBrowserValue(const std::string& name) {
 }
 
 bool StatSenderPlatformWin::EventExists(const base::String16& name) {
-  HANDLE event = ::OpenEventW(SYNCHRONIZE, FALSE, base::win::AsWide(name));
-  if (!event)
-    return false;
-  ::CloseHandle(event);
-  return true;
+  const base::win::ScopedHandle event(::OpenEventW(SYNCHRONIZE, FALSE, base::win::AsWide(name)));
+  return event.IsValid();
 }
 
 std::string StatSenderPlatformWin::UserId() {

@@ -4,6 +4,7 @@
 // windows.h first: the other system headers build on its types.
 #include <wininet.h>
 
+#include "base/win/scoped_internet_win.h"
 #include "base/win/wide.h"
 #include "installer/util/downloader_win.h"
 #include "logging/log_message.h"
@@ -17,7 +18,7 @@ constexpr DWORD kTimeoutMs = 2000;
 
 void CALLBACK CloseWhenSent(HINTERNET handle, DWORD_PTR, DWORD status, void* info, DWORD) {
   if (status == INTERNET_STATUS_REQUEST_SENT) {
-    ::InternetCloseHandle(handle);
+    base::win::InternetHandleTraits::Free(handle);
   } else if (status == INTERNET_STATUS_HANDLE_CREATED && info) {
     // Closing the request does not end an open call that waits for an answer,
     // and time-outs on the root handle do not reach the request: bound the

@@ -9,7 +9,7 @@
 #include <mutex>
 
 #include "base/strings.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace install_util {
 

@@ -4,7 +4,7 @@
 // windows.h first: the other system headers build on its types.
 #include <wininet.h>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "installer/util/guarded_call_win.h"
 #include "installer/util/request_headers.h"
@@ -73,12 +73,6 @@ void FileDownloadWriter::Reset() {
   ::SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
   ::SetEndOfFile(file_);
   size_ = 0;
-}
-
-void ScopedInternetHandle::Reset(void* handle) {
-  if (handle_)
-    ::InternetCloseHandle(handle_);
-  handle_ = handle;
 }
 
 Downloader::Downloader(uint32_t receive_timeout_ms)

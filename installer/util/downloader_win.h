@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/strings.h"
+#include "base/win/scoped_internet_win.h"
 #include "installer/util/download_error_info.h"
 #include "installer/util/download_writer.h"
 
@@ -32,19 +33,7 @@ class FileDownloadWriter : public DownloadWriter {
   const HANDLE file_;
 };
 
-// Closes a WinINet handle when its scope ends.
-class ScopedInternetHandle {
- public:
-  ScopedInternetHandle() = default;
-  ScopedInternetHandle(const ScopedInternetHandle&) = delete;
-  ScopedInternetHandle& operator=(const ScopedInternetHandle&) = delete;
-  ~ScopedInternetHandle() { Reset(); }
-  void Reset(void* handle = nullptr);
-  void* Get() const { return handle_; }
-
- private:
-  void* handle_ = nullptr;
-};
+using base::win::ScopedInternetHandle;
 
 class Downloader {
  public:

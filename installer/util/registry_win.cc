@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "logging/log_message.h"
 
@@ -11,22 +12,7 @@ namespace {
 
 using base::win::AsWide;
 
-// Closes a registry key when its scope ends.
-class ScopedKey {
- public:
-  ScopedKey() = default;
-  ScopedKey(const ScopedKey&) = delete;
-  ScopedKey& operator=(const ScopedKey&) = delete;
-  ~ScopedKey() {
-    if (key_)
-      ::RegCloseKey(key_);
-  }
-  HKEY* Receive() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+using ScopedKey = base::win::ScopedRegKey;
 
 // "HKEY_CURRENT_USER\<key>\<name>" as the log shows it.
 std::string ValuePath(const base::String16& key, const std::string& name) {

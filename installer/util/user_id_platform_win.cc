@@ -5,7 +5,11 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "base/win/scoped_handle.h"
+#include <utility>
+
+#include "base/win/file_io_win.h"
+#include "base/win/registry_value_win.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "logging/log_message.h"
 
@@ -37,19 +41,13 @@ base::String16 MarkerValueName() {
 }
 
 bool RegistryValueExist(const wchar_t* key_path, const base::String16& value_name) {
-  HKEY key = nullptr;
-  const LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, key_path, 0, KEY_READ, &key);
-  if (status != ERROR_SUCCESS) {
-    if (status != ERROR_FILE_NOT_FOUND) {
-      ::SetLastError(status);
-      PLOG(ERROR) << "Can't open registry key: " << base::win::FromWide(key_path);
-    }
-    return false;
+  const base::win::RegistryDword value =
+      base::win::ReadRegistryDword(HKEY_CURRENT_USER, key_path, AsWide(value_name), KEY_READ);
+  if (!value.opened && value.status != ERROR_FILE_NOT_FOUND) {
+    ::SetLastError(value.status);
+    PLOG(ERROR) << "Can't open registry key: " << base::win::FromWide(key_path);
   }
-  const bool exists = ::RegQueryValueExW(key, AsWide(value_name), nullptr, nullptr, nullptr,
-                                         nullptr) == ERROR_SUCCESS;
-  ::RegCloseKey(key);
-  return exists;
+  return value.exists();
 }
 
 }  // namespace
@@ -75,28 +73,15 @@ bool UserIdPlatformWin::FileExists(const base::String16& path) {
 }
 
 bool UserIdPlatformWin::ReadFile(const base::String16& path, size_t limit, std::string* content) {
-  base::win::ScopedHandle file(::CreateFileW(AsWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER size;
-  if (!file.IsValid() || !::GetFileSizeEx(file.Get(), &size) ||
-      static_cast<uint64_t>(size.QuadPart) > limit) {
+  base::win::FileReadResult file = base::win::ReadWholeFile(path, limit);
+  if (!file.ok())
     return false;
-  }
-  content->resize(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  return content->empty() || (::ReadFile(file.Get(), content->data(),
-                                         static_cast<DWORD>(content->size()), &read, nullptr) &&
-                              read == content->size());
+  *content = std::move(file.bytes);
+  return true;
 }
 
 bool UserIdPlatformWin::WriteFile(const base::String16& path, const std::string& content) {
-  base::win::ScopedHandle file(::CreateFileW(AsWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  return file.IsValid() &&
-         ::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written,
-                     nullptr) &&
-         written == content.size();
+  return base::win::WriteWholeFile(path, content);
 }
 
 std::string UserIdPlatformWin::NewGuid() {
@@ -120,18 +105,18 @@ bool UserIdPlatformWin::RememberUidIsCreated() {
   if (value_name.empty())
     return false;
   const wchar_t* key_path = IsVistaOrLater() ? kMarkerKeyVista : kMarkerKeyLegacy;
-  HKEY key = nullptr;
+  base::win::ScopedRegKey key;
   const LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, key_path, 0, nullptr, 0,
-                                           KEY_SET_VALUE, nullptr, &key, nullptr);
+                                           KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
   if (status != ERROR_SUCCESS) {
     ::SetLastError(status);
     PLOG(ERROR) << "Can't open registry key: " << base::win::FromWide(key_path);
     return false;
   }
   const DWORD one = 1;
-  const LSTATUS written = ::RegSetValueExW(key, AsWide(value_name), 0, REG_DWORD,
+  const LSTATUS written = ::RegSetValueExW(key.Get(), AsWide(value_name), 0, REG_DWORD,
                                            reinterpret_cast<const BYTE*>(&one), sizeof(one));
-  ::RegCloseKey(key);
+  key.Reset();
   if (written != ERROR_SUCCESS) {
     ::SetLastError(written);
     PLOG(ERROR) << "Can't create registry value '" << value_name << "' at '"

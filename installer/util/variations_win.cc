@@ -1,6 +1,6 @@
 #include "installer/util/variations_win.h"
 
-#include "base/win/scoped_handle.h"
+#include "base/win/file_io_win.h"
 #include "base/win/wide.h"
 #include "installer/util/downloader_win.h"
 #include "logging/log_message.h"
@@ -40,12 +40,7 @@ bool DownloadAndSaveVariations(const std::string& url,
 
 bool SaveVariations(const base::String16& path, const VariationsSeed& seed) {
   const std::string text = VariationsFileText(seed);
-  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_WRITE, 0, nullptr,
-                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  if (!file.IsValid() ||
-      !::WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-      written != text.size()) {
+  if (!base::win::WriteWholeFile(path, text)) {
     PLOG(ERROR) << "Failed to save downloaded variations update to " << path;
     return false;
   }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/win/registry_value_win.h"
+
 namespace installer {
 
 WindowsVersion GetWindowsVersion() {
@@ -17,19 +19,11 @@ WindowsVersion GetWindowsVersion() {
     version.minor = info.dwMinorVersion;
     version.build = info.dwBuildNumber;
   }
-  HKEY key = nullptr;
-  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
-                      KEY_READ | KEY_WOW64_64KEY, &key) == ERROR_SUCCESS) {
-    DWORD ubr = 0;
-    DWORD size = sizeof(ubr);
-    DWORD type = 0;
-    if (::RegQueryValueExW(key, L"UBR", nullptr, &type, reinterpret_cast<BYTE*>(&ubr), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_DWORD) {
-      version.update_build = ubr;
-    }
-    ::RegCloseKey(key);
-  }
+  const base::win::RegistryDword ubr = base::win::ReadRegistryDword(
+      HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"UBR",
+      KEY_READ | KEY_WOW64_64KEY);
+  if (ubr.found())
+    version.update_build = ubr.value;
   return version;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/strings.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "installer/util/downloader_win.h"
 
 int main(int argc, char** argv) {

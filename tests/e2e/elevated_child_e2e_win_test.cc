@@ -3,6 +3,7 @@
 
 #include "base/command_line.h"
 #include "base/win/wide.h"
+#include "installer/lite_installer/elevation/elevation_events.h"
 #include "tests/support/installer_run_win.h"
 #include "tests/win/test_support_win.h"
 
@@ -11,8 +12,8 @@ namespace {
 using test::Contains;
 using test::InstallerRun;
 
-constexpr char kGoEventName[] = "0c0f0f0d-6434-4cfd-a5e9-23e9ca4d94b6";
-constexpr char kCancelEventName[] = "fef32d6d-67e9-4654-b314-6c72098ff5d1";
+using lite_installer::kElevationCancelEventName;
+using lite_installer::kElevationGoEventName;
 
 // A stand-in parent process that lives until the test ends it.
 TEST_CHILD_ROLE(parent) {
@@ -52,8 +53,8 @@ TEST(ElevatedChildTest, SuspiciousParentIdsEndAtOnce) {
 }
 
 TEST(ElevatedChildTest, WakesWhenTheParentEnds) {
-  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kGoEventName));
-  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kCancelEventName));
+  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kElevationGoEventName));
+  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kElevationCancelEventName));
   base::win::ScopedHandle parent = test::StartChild("parent", {});
   ASSERT_TRUE(parent.IsValid());
 
@@ -70,8 +71,8 @@ TEST(ElevatedChildTest, WakesWhenTheParentEnds) {
 }
 
 TEST(ElevatedChildTest, CancelEventEndsTheWait) {
-  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kGoEventName));
-  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kCancelEventName));
+  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kElevationGoEventName));
+  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kElevationCancelEventName));
   InstallerRun run(ChildArguments(::GetCurrentProcessId(), SetupCommandLine(u"C:\\setup.arc")));
   ASSERT_TRUE(run.started());
   EXPECT_EQ(run.Wait(1000), STILL_ACTIVE);
@@ -81,8 +82,8 @@ TEST(ElevatedChildTest, CancelEventEndsTheWait) {
 }
 
 TEST(ElevatedChildTest, GoWithAMissingArchiveFails) {
-  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kGoEventName));
-  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kCancelEventName));
+  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kElevationGoEventName));
+  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kElevationCancelEventName));
   InstallerRun run(
       ChildArguments(::GetCurrentProcessId(), SetupCommandLine(u"C:\\no such dir\\setup.arc")));
   ASSERT_TRUE(run.started());

@@ -24,7 +24,7 @@
 
 #include "base/command_line.h"
 #include "base/json_reader.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "tests/support/fake_setup_protocol.h"
 

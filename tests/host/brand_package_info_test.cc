@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "installer/service_origins.h"
 #include "tests/host/fake_registry.h"
@@ -23,9 +24,13 @@ class FakeBrandPlatform : public BrandPlatform {
     lookups.push_back(name);
     return named[name];
   }
-  void WriteFile(const base::String16& path, std::string_view bytes) override {
+  bool WriteFile(const base::String16& path, std::string_view bytes) override {
+    if (unwritable.count(path))
+      return false;
     files[path] = std::string(bytes);
+    return true;
   }
+  void RemoveFile(const base::String16& path) override { files.erase(path); }
   bool ExtractCabinet(std::string_view cabinet,
                       const std::string& wanted,
                       CabinetFiles* out) override {
@@ -46,6 +51,7 @@ class FakeBrandPlatform : public BrandPlatform {
   std::map<std::string, std::string> named;
   std::vector<std::string> lookups;
   std::map<base::String16, std::string> files;
+  std::set<base::String16> unwritable;
   std::string region;
   uint16_t ui_language = 1033;
   test::FakeRegistry registry;
@@ -189,6 +195,24 @@ TEST_F(BrandPackageInfoTest, PackageWithoutItsFileStillCounts) {
   brand_.GetInfo("");
   EXPECT_TRUE(brand_.has_brand_package());
   EXPECT_EQ(brand_.info().brand_id, "");
+}
+
+TEST_F(BrandPackageInfoTest, UnwritablePackageFileIsNotHandedOnAndItsStaleFileGoes) {
+  platform_.numbered[320] = "partner_config={\"brand_id\": \"partner\"}";
+  platform_.numbered[319] = "brand_config={\"brand_name\": \"V\"}";
+  platform_.files[u"C:\\T\\BrandFile"] = "an earlier run's package";
+  platform_.files[u"C:\\T\\PartnerFile"] = "an earlier run's partner";
+  platform_.unwritable = {u"C:\\T\\BrandFile", u"C:\\T\\PartnerFile"};
+  brand_.GetInfo("");
+  EXPECT_FALSE(brand_.has_brand_package());
+  EXPECT_FALSE(brand_.has_partner_package());
+  EXPECT_TRUE(platform_.files.empty());
+  // The packages still configure this run from memory.
+  EXPECT_EQ(brand_.info().brand_id, "partner");
+  EXPECT_EQ(brand_.info().brand_name, "V");
+  EXPECT_TRUE(log_.Has("ERROR: Failed to write package file C:\\T\\BrandFile"));
+  brand_.SaveToRegistry();
+  EXPECT_EQ(platform_.registry.values.count("PartnerFile"), 0u);
 }
 
 TEST_F(BrandPackageInfoTest, NamedAndAutodetectedPackages) {

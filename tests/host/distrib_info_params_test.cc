@@ -4,6 +4,7 @@
 
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_predicates.h"
+#include "installer/lite_installer/engine/setup_command_line.h"
 #include "tests/host/fake_registry.h"
 #include "tests/support/log_capture.h"
 
@@ -23,9 +24,11 @@ class FakeDistribPlatform : public DistribPlatform {
   installer::RegistryValues* Registry() override { return &registry; }
   base::String16 TempDirectory() override { return u"C:\\T\\"; }
   bool WriteNewFile(const base::String16& path, std::string_view text) override {
-    files[path] = std::string(text);
+    if (write_succeeds)
+      files[path] = std::string(text);
     return write_succeeds;
   }
+  void RemoveFile(const base::String16& path) override { files.erase(path); }
 
   base::String16 executable = u"C:\\D\\lite_installer.exe";
   std::string certificate_tag;
@@ -82,22 +85,39 @@ TEST(DistribInfoParamsTest, NothingToLoad) {
   EXPECT_FALSE(distrib.Load(base::CommandLine::FromString(u"x")));
 }
 
-TEST(DistribInfoParamsTest, UnwritableJsonIsLoggedAndThePathStays) {
+TEST(DistribInfoParamsTest, UnwritableJsonIsLoggedAndNoStaleFileReachesTheSetup) {
   test::LogCapture log;
   FakeDistribPlatform platform;
+  platform.files[u"C:\\T\\distrib_info"] = "{\"from\":\"an earlier run\"}";
   platform.write_succeeds = false;
   DistribInfoParams distrib(&platform);
   EXPECT_TRUE(distrib.Load(base::CommandLine::FromString(u"x --distr-info-params=a=1")));
   EXPECT_TRUE(log.Has("ERROR: Write json to file error - "));
   EXPECT_EQ(log.records().back().function, "(anonymous namespace)::CreateJsonFromDistribParams");
+  EXPECT_EQ(distrib.json_path(), u"C:\\T\\distrib_info");
+  EXPECT_TRUE(distrib.json_file().empty());
+  EXPECT_TRUE(platform.files.empty());
 
   // A value that is not UTF-8 (the switch narrows each unit to a byte)
-  // cannot be serialised: logged, no file.
+  // cannot be serialised: logged, and the earlier run's file goes.
   FakeDistribPlatform other;
+  other.files[u"C:\\T\\distrib_info"] = "{\"from\":\"an earlier run\"}";
   DistribInfoParams narrowed(&other);
   EXPECT_TRUE(narrowed.Load(base::CommandLine::FromString(u"x --distr-info-params=a=\u00e9")));
   EXPECT_TRUE(log.Has("ERROR: Can't create json dump - "));
   EXPECT_TRUE(other.files.empty());
+  lite_installer::SetupCommandLineInputs inputs;
+  inputs.distrib = &narrowed;
+  const std::string line =
+      base::UTF16ToUTF8(lite_installer::BuildSetupCommandLine(inputs, u"C:\\T\\vb1.tmp", true)
+                            .GetCommandLineString());
+  EXPECT_EQ(line.find("distr-info-file"), std::string::npos) << line;
+
+  FakeDistribPlatform written;
+  DistribInfoParams fresh(&written);
+  EXPECT_TRUE(fresh.Load(base::CommandLine::FromString(u"x --distr-info-params=a=1")));
+  EXPECT_EQ(written.files[u"C:\\T\\distrib_info"], "{\"a\":\"1\"}");
+  EXPECT_EQ(fresh.json_file(), u"C:\\T\\distrib_info");
 }
 
 TEST(DistribInfoParamsTest, TriStates) {

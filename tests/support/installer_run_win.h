@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace test {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace test {
 

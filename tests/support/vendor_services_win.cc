@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "installer/util/downloader_win.h"
 #include "tests/support/files_win.h"
 #include "tests/support/process_win.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "tests/support/files_win.h"
 

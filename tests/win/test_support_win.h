@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace test {
 

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "installer/lite_installer/language_id.h"
+
 // Tri-state defaults: 0 unset, 1 true, 2 false.
 enum TriState : int { kTriStateUnset = 0, kTriStateTrue = 1, kTriStateFalse = 2 };
-
-constexpr uint16_t kLanguageIdEnglish = 1033;
 
 // Ordered (id, value) pairs; the value may be empty.
 using TestIdList = std::vector<std::pair<std::string, std::string>>;

@@ -104,8 +104,7 @@ void BrandPackageInfo::GetInfoFromResources(const std::string& brand_name) {
   if (!partner.empty()) {
     LOG(INFO) << "Extract Partner package: " << partner_package_path_ << " [" << partner.size()
               << "B]";
-    platform_->WriteFile(partner_package_path_, partner);
-    has_partner_package_ = true;
+    has_partner_package_ = WritePackageFile(partner_package_path_, partner);
     ExtractFromPackage(partner, "partner_config");
   } else {
     LOG(WARNING) << "Partner package is empty.";
@@ -128,12 +127,21 @@ void BrandPackageInfo::GetInfoFromResources(const std::string& brand_name) {
   }
   if (!brand.empty()) {
     LOG(INFO) << "Extract Brand package: " << brand_package_path_ << " [" << brand.size() << "B]";
-    platform_->WriteFile(brand_package_path_, brand);
-    has_brand_package_ = true;
+    has_brand_package_ = WritePackageFile(brand_package_path_, brand);
     ExtractFromPackage(brand, "brand_config");
   } else {
     LOG(WARNING) << "Brand package is empty.";
   }
+}
+
+bool BrandPackageInfo::WritePackageFile(const base::String16& path, std::string_view package) {
+  if (platform_->WriteFile(path, package))
+    return true;
+  // A file left by an earlier run must not reach the setup in place of this
+  // package.
+  PLOG(ERROR) << "Failed to write package file " << path;
+  platform_->RemoveFile(path);
+  return false;
 }
 
 void BrandPackageInfo::ExtractFromPackage(std::string_view package, const std::string& file_name) {

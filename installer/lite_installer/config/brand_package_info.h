@@ -11,12 +11,13 @@
 #include "base/strings.h"
 #include "installer/lite_installer/config/brand_info.h"
 #include "installer/lite_installer/config/brand_platform.h"
+#include "resources/resource_ids.h"
 
 class BrandPackageInfo {
  public:
   // Resource ids of the packages.
-  static constexpr uint16_t kPartnerPackageId = 320;
-  static constexpr uint16_t kDefaultBrandPackageId = 319;
+  static constexpr uint16_t kPartnerPackageId = IDR_PARTNER_PACKAGE;
+  static constexpr uint16_t kDefaultBrandPackageId = IDR_DEFAULT_BRAND_PACKAGE;
 
   // |temp_dir| ends with a backslash (or is empty); |platform| is not owned.
   BrandPackageInfo(base::String16 temp_dir, BrandPlatform* platform);
@@ -55,6 +56,8 @@ class BrandPackageInfo {
   bool has_partner_package() const { return has_partner_package_; }
 
  private:
+  // Writes the package for the setup; false (and no file) when it cannot be written.
+  bool WritePackageFile(const base::String16& path, std::string_view package);
   void ExtractFromPackage(std::string_view package, const std::string& file_name);
 
   const base::String16 temp_dir_;

@@ -26,8 +26,11 @@ class BrandPlatform {
   // there is no such resource.
   virtual std::string LoadPackage(uint16_t id) = 0;
   virtual std::string LoadPackage(const std::string& name) = 0;
-  // Replaces the file; failures are not reported.
-  virtual void WriteFile(const base::String16& path, std::string_view bytes) = 0;
+  // Replaces the file whole; false when it could not be written, and then the
+  // file is as it was.
+  virtual bool WriteFile(const base::String16& path, std::string_view bytes) = 0;
+  // Deletes the file if there is one.
+  virtual void RemoveFile(const base::String16& path) = 0;
   // Extracts |wanted| (every file when empty) from an in-memory cabinet.
   virtual bool ExtractCabinet(std::string_view cabinet,
                               const std::string& wanted,

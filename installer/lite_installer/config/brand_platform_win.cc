@@ -2,21 +2,15 @@
 
 #include <windows.h>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/file_io_win.h"
+#include "base/win/resource_bytes_win.h"
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/cabinet_win.h"
 
 namespace {
 
 std::string LoadBinResource(const wchar_t* name) {
-  HRSRC resource = ::FindResourceW(nullptr, name, L"BIN");
-  if (!resource)
-    return std::string();
-  HGLOBAL loaded = ::LoadResource(nullptr, resource);
-  const void* data = loaded ? ::LockResource(loaded) : nullptr;
-  if (!data)
-    return std::string();
-  return std::string(static_cast<const char*>(data), ::SizeofResource(nullptr, resource));
+  return std::string(base::win::ResourceBytes(nullptr, name, L"BIN"));
 }
 
 }  // namespace
@@ -30,13 +24,12 @@ std::string BrandPlatformWin::LoadPackage(const std::string& name) {
   return LoadBinResource(base::win::AsWide(wide));
 }
 
-void BrandPlatformWin::WriteFile(const base::String16& path, std::string_view bytes) {
-  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_WRITE, 0, nullptr,
-                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsValid())
-    return;
-  DWORD written = 0;
-  ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+bool BrandPlatformWin::WriteFile(const base::String16& path, std::string_view bytes) {
+  return base::win::WriteWholeFile(path, bytes);
+}
+
+void BrandPlatformWin::RemoveFile(const base::String16& path) {
+  ::DeleteFileW(base::win::AsWide(path));
 }
 
 bool BrandPlatformWin::ExtractCabinet(std::string_view cabinet,

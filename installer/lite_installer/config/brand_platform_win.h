@@ -11,7 +11,8 @@ class BrandPlatformWin : public BrandPlatform {
  public:
   std::string LoadPackage(uint16_t id) override;
   std::string LoadPackage(const std::string& name) override;
-  void WriteFile(const base::String16& path, std::string_view bytes) override;
+  bool WriteFile(const base::String16& path, std::string_view bytes) override;
+  void RemoveFile(const base::String16& path) override;
   bool ExtractCabinet(std::string_view cabinet,
                       const std::string& wanted,
                       CabinetFiles* files) override;

@@ -7,8 +7,9 @@
 
 namespace {
 
-// Writes the parameters as one compact JSON object for setup.
-void CreateJsonFromDistribParams(const DistribParamMap& params,
+// Writes the parameters as one compact JSON object for setup; false when no
+// file of this run is at |path|.
+bool CreateJsonFromDistribParams(const DistribParamMap& params,
                                  const base::String16& path,
                                  DistribPlatform* platform) {
   base::JsonValue object = base::JsonValue::object();
@@ -17,10 +18,13 @@ void CreateJsonFromDistribParams(const DistribParamMap& params,
   std::string text;
   if (!base::WriteJsonCompact(object, &text)) {
     PLOG(ERROR) << "Can't create json dump";
-    return;
+    return false;
   }
-  if (!platform->WriteNewFile(path, text))
+  if (!platform->WriteNewFile(path, text)) {
     PLOG(ERROR) << "Write json to file error";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -61,7 +65,10 @@ bool DistribInfoParams::Load(const base::CommandLine& command_line) {
   ParseDistribParams(text, &params_);
   if (!params_.empty()) {
     json_path_ = platform_->TempDirectory() + u"distrib_info";
-    CreateJsonFromDistribParams(params_, json_path_, platform_);
+    json_written_ = CreateJsonFromDistribParams(params_, json_path_, platform_);
+    // An earlier run's file must not reach the setup in place of this one.
+    if (!json_written_)
+      platform_->RemoveFile(json_path_);
   }
   return !json_path_.empty();
 }

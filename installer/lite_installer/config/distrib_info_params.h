@@ -42,11 +42,14 @@ class DistribInfoParams {
   const DistribParamMap& params() const { return params_; }
   DistribParamMap& mutable_params() { return params_; }
   const base::String16& json_path() const { return json_path_; }
+  // The path when this run wrote the file there; empty otherwise.
+  base::String16 json_file() const { return json_written_ ? json_path_ : base::String16(); }
 
  private:
   DistribPlatform* const platform_;
   DistribParamMap params_;
   base::String16 json_path_;
+  bool json_written_ = false;
 };
 
 namespace lite_installer {

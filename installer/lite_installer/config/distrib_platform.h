@@ -24,9 +24,11 @@ class DistribPlatform {
   virtual std::string ReadAppendedTag(const base::String16& path) = 0;
   virtual installer::RegistryValues* Registry() = 0;
   virtual base::String16 TempDirectory() = 0;
-  // Creates or truncates |path| and writes |text| with one write; true only
-  // when every byte was written.
+  // Replaces |path| with |text| whole; true only when every byte was
+  // written. On failure the file is as it was.
   virtual bool WriteNewFile(const base::String16& path, std::string_view text) = 0;
+  // Deletes the file if there is one.
+  virtual void RemoveFile(const base::String16& path) = 0;
 };
 
 #endif  // INSTALLER_LITE_INSTALLER_CONFIG_DISTRIB_PLATFORM_H_

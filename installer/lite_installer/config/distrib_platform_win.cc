@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
-#include "base/win/scoped_handle.h"
+#include <utility>
+
+#include "base/win/file_io_win.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/distrib_tag.h"
 #include "installer/lite_installer/temp_path_win.h"
@@ -16,26 +19,22 @@ using base::win::AsWide;
 using base::win::ScopedHandle;
 
 bool ReadAllBytesFromFile(const base::String16& path, std::string* bytes) {
-  ScopedHandle file(::CreateFileW(AsWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsValid()) {
-    PLOG(ERROR) << "Can't open file " << path;
-    return false;
+  base::win::FileReadResult file = base::win::ReadWholeFile(path, 0x7FFFFFFF);
+  switch (file.status) {
+    case base::win::FileReadStatus::kOk:
+      *bytes = std::move(file.bytes);
+      return true;
+    case base::win::FileReadStatus::kOpenFailed:
+      PLOG(ERROR) << "Can't open file " << path;
+      return false;
+    case base::win::FileReadStatus::kSizeFailed:
+      PLOG(ERROR) << "Failed to get length of " << path;
+      return false;
+    case base::win::FileReadStatus::kReadFailed:
+      PLOG(ERROR) << "Failed to read all bytes of " << path;
+      return false;
   }
-  LARGE_INTEGER size;
-  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) {
-    PLOG(ERROR) << "Failed to get length of " << path;
-    return false;
-  }
-  bytes->resize(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes->empty() &&
-      (!::ReadFile(file.Get(), bytes->data(), static_cast<DWORD>(bytes->size()), &read, nullptr) ||
-       read != bytes->size())) {
-    PLOG(ERROR) << "Failed to read all bytes of " << path;
-    return false;
-  }
-  return true;
+  return false;
 }
 
 // A read-only view of a whole file, unmapped and closed with its scope.
@@ -54,9 +53,9 @@ class MappedFile {
     mapping_.Reset(::CreateFileMappingW(file_.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
     if (!mapping_.IsValid())
       return;
-    view_ = ::MapViewOfFile(mapping_.Get(), FILE_MAP_READ, 0, 0, 0);
+    view_.Reset(::MapViewOfFile(mapping_.Get(), FILE_MAP_READ, 0, 0, 0));
     MEMORY_BASIC_INFORMATION region;
-    if (view_ && ::VirtualQuery(view_, &region, sizeof(region)) == sizeof(region))
+    if (view_.IsValid() && ::VirtualQuery(view_.Get(), &region, sizeof(region)) == sizeof(region))
       size_ = region.RegionSize;
     // The region is rounded up to whole pages; never look past the file.
     LARGE_INTEGER file_size;
@@ -67,19 +66,17 @@ class MappedFile {
   }
   MappedFile(const MappedFile&) = delete;
   MappedFile& operator=(const MappedFile&) = delete;
-  ~MappedFile() {
-    if (view_)
-      ::UnmapViewOfFile(view_);
-  }
 
   std::string_view bytes() const {
-    return view_ ? std::string_view(static_cast<const char*>(view_), size_) : std::string_view();
+    return view_.IsValid() ? std::string_view(static_cast<const char*>(view_.Get()), size_)
+                           : std::string_view();
   }
 
  private:
   ScopedHandle file_;
   ScopedHandle mapping_;
-  void* view_ = nullptr;
+  // Declared after the handles: unmapped before they are closed.
+  base::win::ScopedMappedView view_;
   size_t size_ = 0;
 };
 
@@ -125,11 +122,9 @@ base::String16 DistribPlatformWin::TempDirectory() {
 }
 
 bool DistribPlatformWin::WriteNewFile(const base::String16& path, std::string_view text) {
-  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_WRITE, 0, nullptr,
-                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsValid())
-    return false;
-  DWORD written = 0;
-  return ::WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-         written == text.size();
+  return base::win::WriteWholeFile(path, text);
+}
+
+void DistribPlatformWin::RemoveFile(const base::String16& path) {
+  ::DeleteFileW(base::win::AsWide(path));
 }

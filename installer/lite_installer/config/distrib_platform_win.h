@@ -29,6 +29,7 @@ class DistribPlatformWin : public DistribPlatform {
   installer::RegistryValues* Registry() override { return &registry_; }
   base::String16 TempDirectory() override;
   bool WriteNewFile(const base::String16& path, std::string_view text) override;
+  void RemoveFile(const base::String16& path) override;
 
  private:
   installer::InstallerRegistryKey registry_;

@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "base/command_line.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
-#include "installer/lite_installer/exit_codes.h"
-#include "installer/lite_installer/engine/installer_win.h"
-#include "installer/lite_installer/process_command_line_win.h"
+#include "installer/lite_installer/elevation/elevation_events.h"
 #include "installer/lite_installer/elevation/remote_progress_observer_win.h"
+#include "installer/lite_installer/engine/installer_win.h"
+#include "installer/lite_installer/exit_codes.h"
+#include "installer/lite_installer/process_command_line_win.h"
 #include "logging/log_message.h"
 
 namespace {
@@ -17,8 +18,8 @@ using lite_installer::kExitElevatedRunFailed;
 using lite_installer::ProcessCommandLine;
 using lite_installer::RemoteProgressObserver;
 
-constexpr char kGoEventName[] = "0c0f0f0d-6434-4cfd-a5e9-23e9ca4d94b6";
-constexpr char kCancelEventName[] = "fef32d6d-67e9-4654-b314-6c72098ff5d1";
+using lite_installer::kElevationCancelEventName;
+using lite_installer::kElevationGoEventName;
 
 int ExecuteAsAdmin() {
   const base::CommandLine& command_line = ProcessCommandLine();
@@ -36,8 +37,8 @@ int ExecuteAsAdmin() {
 
   base::CommandLine setup_command_line = base::CommandLine::FromString(setup_text);
 
-  base::win::ScopedHandle go_event(::OpenEventA(SYNCHRONIZE, FALSE, kGoEventName));
-  base::win::ScopedHandle cancel_event(::OpenEventA(SYNCHRONIZE, FALSE, kCancelEventName));
+  base::win::ScopedHandle go_event(::OpenEventA(SYNCHRONIZE, FALSE, kElevationGoEventName));
+  base::win::ScopedHandle cancel_event(::OpenEventA(SYNCHRONIZE, FALSE, kElevationCancelEventName));
   // A handle that did not open makes the wait fail at once, which ends the run
   // like any other unexpected wake-up.
   const HANDLE waits[] = {go_event.Get(), cancel_event.Get(), parent.Get()};

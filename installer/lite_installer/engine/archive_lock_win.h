@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "base/strings.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace lite_installer {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/strings.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "installer/lite_installer/engine/setup_command_line.h"
 
 class BrandPackageInfo;

@@ -2,7 +2,9 @@
 // its command line, and its start and wait.
 #include <windows.h>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/file_io_win.h"
+#include "base/win/resource_bytes_win.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
@@ -14,39 +16,24 @@
 #include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/process_command_line_win.h"
 #include "logging/log_message.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-constexpr uint16_t kMasterPreferencesId = 305;
-constexpr uint16_t kClidsId = 306;
-constexpr uint16_t kWebsiteIconId = 323;
+constexpr uint16_t kMasterPreferencesId = IDR_MASTER_PREFERENCES;
+constexpr uint16_t kClidsId = IDR_CLIDS;
+constexpr uint16_t kWebsiteIconId = IDR_WEBSITE_ICON;
 
 // The bytes of a "BIN" resource of this program; empty when there is none.
 std::string_view BinResource(const wchar_t* name) {
-  HMODULE module = ::GetModuleHandleW(nullptr);
-  HRSRC resource = ::FindResourceW(module, name, L"BIN");
-  if (!resource)
-    return {};
-  HGLOBAL loaded = ::LoadResource(module, resource);
-  const DWORD size = ::SizeofResource(module, resource);
-  const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-  if (!bytes || size == 0)
-    return {};
-  return {static_cast<const char*>(bytes), size};
+  return base::win::ResourceBytes(::GetModuleHandleW(nullptr), name, L"BIN");
 }
 
 // Creates the file in every case, so that a missing resource leaves an empty
 // file; true only when there were bytes and all of them were written.
 bool WriteBinResource(const wchar_t* name, const base::String16& path) {
   const std::string_view bytes = BinResource(name);
-  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_WRITE, 0, nullptr,
-                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsValid() || bytes.empty())
-    return false;
-  DWORD written = 0;
-  return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                     nullptr) &&
-         written == bytes.size();
+  return base::win::WriteWholeFile(path, bytes) && !bytes.empty();
 }
 
 }  // namespace
@@ -149,12 +136,13 @@ bool Installer::RunModuleAndWait(const wchar_t* application_name,
     return false;
   }
   base::win::ScopedHandle process_handle(process.hProcess);
+  base::win::ScopedHandle thread_handle(process.hThread);
   LOG(INFO) << "Process created: " << static_cast<uint32_t>(process.dwProcessId);
   if (observer_) {
     observer_->SetProgress(40);
     observer_->OnSetupStarted();
   }
-  ::CloseHandle(process.hThread);
+  thread_handle.Reset();  // Only the process is waited for.
   LOG(INFO) << "Wait for process finish.";
   if (::WaitForSingleObject(process_handle.Get(), INFINITE) != WAIT_OBJECT_0) {
     PLOG(ERROR) << "Wait process failed.";

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/win/scoped_gdi_win.h"
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/config/distrib_info_params.h"
@@ -67,10 +68,9 @@ int DpiPercent() {
       return static_cast<int>(std::lround(factor * 100));
   }
   int dpi = 96;
-  if (HDC screen = ::GetDC(nullptr)) {
-    dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
-  }
+  const base::win::ScopedGetDC screen(nullptr);
+  if (screen.IsValid())
+    dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSX);
   return static_cast<int>(std::lround(dpi * 100.0 / 96.0));
 }
 

@@ -16,7 +16,7 @@
 
 #include "base/command_line.h"
 #include "base/strings.h"
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 #include "installer/lite_installer/config/brand_info.h"
 #include "installer/lite_installer/engine/async_install_tasks_win.h"
 #include "installer/lite_installer/engine/download_urls.h"

@@ -61,7 +61,7 @@ base::CommandLine BuildSetupCommandLine(const SetupCommandLineInputs& in,
   const BrandInfo& brand = in.brand ? in.brand->info() : empty_brand;
   line.AppendSwitchASCII("brand-name", brand.brand_name);
   if (in.distrib)
-    SetPathIfAny(&line, "distr-info-file", in.distrib->json_path());
+    SetPathIfAny(&line, "distr-info-file", in.distrib->json_file());
   SetBool(&line, "make-browser-default-after-import", in.make_default);
   SetBool(&line, "send-statistics", in.send_statistics);
   SetBool(&line, "disablevnpin", !in.install_pin);

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "base/win/scoped_handle.h"
+#include "base/win/scoped_handle_win.h"
 
 namespace lite_installer {
 

@@ -4,6 +4,7 @@
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/ui/string_table_win.h"
 #include "logging/log_message.h"
+#include "resources/resource_ids.h"
 
 namespace lite_installer {
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 428;
-constexpr uint32_t kTitleStringId = 481;
+constexpr uint32_t kTitleStringId = IDS_INSTALLER_TITLE;
 
 }  // namespace
 

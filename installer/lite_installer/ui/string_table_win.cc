@@ -33,8 +33,8 @@ bool FindString(uint32_t id, uint16_t language_id, base::String16* text) {
 
 base::String16 LoadResourceString(uint32_t id, uint16_t language_id) {
   base::String16 text;
-  if (!FindString(id, language_id, &text) && language_id != kEnglishLanguageId)
-    FindString(id, kEnglishLanguageId, &text);
+  if (!FindString(id, language_id, &text) && language_id != kLanguageIdEnglish)
+    FindString(id, kLanguageIdEnglish, &text);
   return text;
 }
 

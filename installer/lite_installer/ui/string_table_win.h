@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "base/strings.h"
+#include "installer/lite_installer/language_id.h"
 
 namespace lite_installer {
-
-constexpr uint16_t kEnglishLanguageId = 0x0409;
 
 // The string |id| of the table for |language_id|; the English table when that
 // language has no such string; empty when neither has it. The system finds

@@ -21,39 +21,37 @@ bool SignatureVerifier::Verify(const uint8_t* signature,
 }
 
 void SignatureVerifier::Cleanup() {
-  if (key_ && !::CryptDestroyKey(key_))
+  if (!key_.Close())
     PLOG(ERROR) << "Failed to destroy crypt key, error: "
                 << static_cast<uint32_t>(::GetLastError());
-  key_ = 0;
-  if (hash_ && !::CryptDestroyHash(hash_))
+  if (!hash_.Close())
     PLOG(ERROR) << "Failed to destroy, error: " << static_cast<uint32_t>(::GetLastError());
-  hash_ = 0;
-  if (provider_ && !::CryptReleaseContext(provider_, 0)) {
+  if (!provider_.Close()) {
     PLOG(ERROR) << "Failed to release crypt context, error: "
                 << static_cast<uint32_t>(::GetLastError());
   }
-  provider_ = 0;
 }
 
 bool SignatureVerifier::Initialize() {
   Cleanup();
-  if (!::CryptAcquireContextW(&provider_, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT)) {
+  if (!::CryptAcquireContextW(provider_.Receive(), nullptr, nullptr, PROV_RSA_FULL,
+                              CRYPT_VERIFYCONTEXT)) {
     PLOG(ERROR) << "Failed to initialize crypt context, error: "
                 << static_cast<uint32_t>(::GetLastError());
-    provider_ = 0;
+    provider_.Take();  // Nothing was acquired.
     return false;
   }
   return true;
 }
 
 bool SignatureVerifier::HashData(const uint8_t* data, size_t length) {
-  if (!::CryptCreateHash(provider_, CALG_SHA1, 0, 0, &hash_)) {
+  if (!::CryptCreateHash(provider_.Get(), CALG_SHA1, 0, 0, hash_.Receive())) {
     PLOG(ERROR) << "Failed to initialize hash object, error: "
                 << static_cast<uint32_t>(::GetLastError());
-    hash_ = 0;
+    hash_.Take();  // Nothing was created.
     return false;
   }
-  if (!::CryptHashData(hash_, data, static_cast<DWORD>(length), 0)) {
+  if (!::CryptHashData(hash_.Get(), data, static_cast<DWORD>(length), 0)) {
     PLOG(ERROR) << "Failed to hash data, error: " << static_cast<uint32_t>(::GetLastError());
     return false;
   }
@@ -71,14 +69,14 @@ bool SignatureVerifier::ImportPublicKey(const uint8_t* key, size_t length) {
     return false;
   }
   const bool imported =
-      ::CryptImportPublicKeyInfo(provider_, X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, info, &key_) !=
-      FALSE;
+      ::CryptImportPublicKeyInfo(provider_.Get(), X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, info,
+                                 key_.Receive()) != FALSE;
   const DWORD error = ::GetLastError();
   ::LocalFree(info);
   if (!imported) {
     ::SetLastError(error);
     PLOG(ERROR) << "Failed to import crypt key, error: " << static_cast<uint32_t>(error);
-    key_ = 0;
+    key_.Take();  // Nothing was imported.
     return false;
   }
   return true;
@@ -90,8 +88,8 @@ bool SignatureVerifier::VerifySignature(const uint8_t* signature, size_t length)
   // CryptoAPI takes RSA signatures least significant byte first.
   std::vector<uint8_t> reversed(signature, signature + length);
   std::reverse(reversed.begin(), reversed.end());
-  if (!::CryptVerifySignatureW(hash_, reversed.data(), static_cast<DWORD>(reversed.size()), key_,
-                               nullptr, 0)) {
+  if (!::CryptVerifySignatureW(hash_.Get(), reversed.data(), static_cast<DWORD>(reversed.size()),
+                               key_.Get(), nullptr, 0)) {
     PLOG(ERROR) << "Failed to verify signature, error: " << static_cast<uint32_t>(::GetLastError());
     return false;
   }

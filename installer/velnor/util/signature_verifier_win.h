@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/win/scoped_crypt_win.h"
+
 class SignatureVerifier {
  public:
   SignatureVerifier() = default;
@@ -33,9 +35,10 @@ class SignatureVerifier {
   bool ImportPublicKey(const uint8_t* key, size_t length);
   bool VerifySignature(const uint8_t* signature, size_t length);
 
-  HCRYPTPROV provider_ = 0;
-  HCRYPTHASH hash_ = 0;
-  HCRYPTKEY key_ = 0;
+  // Destroyed in reverse: the key and the hash before their provider.
+  base::win::ScopedCryptProvider provider_;
+  base::win::ScopedCryptHash hash_;
+  base::win::ScopedCryptKey key_;
 };
 
 #endif  // INSTALLER_VELNOR_UTIL_SIGNATURE_VERIFIER_WIN_H_

@@ -10,6 +10,9 @@
 #include <cstring>
 
 #include "base/dotted_version.h"
+#include "base/win/crypt_hash_win.h"
+#include "base/win/scoped_crypt_win.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "installer/util/file_version.h"
 #include "installer/util/guarded_call_win.h"
@@ -29,26 +32,6 @@ struct VerifyCall {
   WintrustDataWithSettings* data;
   LONG status;
 };
-
-// SHA-256 through CryptoAPI; empty on failure.
-std::vector<uint8_t> Sha256(const BYTE* data, DWORD length) {
-  std::vector<uint8_t> digest;
-  HCRYPTPROV provider = 0;
-  if (!::CryptAcquireContextW(&provider, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT))
-    return digest;
-  HCRYPTHASH hash = 0;
-  if (::CryptCreateHash(provider, CALG_SHA_256, 0, 0, &hash)) {
-    BYTE value[32];
-    DWORD size = sizeof(value);
-    if (::CryptHashData(hash, data, length, 0) &&
-        ::CryptGetHashParam(hash, HP_HASHVAL, value, &size, 0) && size == sizeof(value)) {
-      digest.assign(value, value + size);
-    }
-    ::CryptDestroyHash(hash);
-  }
-  ::CryptReleaseContext(provider, 0);
-  return digest;
-}
 
 std::vector<uint32_t> Crypt32Version() {
   wchar_t system[MAX_PATH];
@@ -145,8 +128,9 @@ bool TrustProviderWin::ExtractCertParams(CertParams* params) {
   params->public_key_hash.clear();
   if (key.cUnusedBits != 0) {
     PLOG(ERROR) << "Unsupported case: cUnusedBit=" << static_cast<uint32_t>(key.cUnusedBits);
-  } else if (key.cbData == 0 ||
-             (params->public_key_hash = Sha256(key.pbData, key.cbData)).empty()) {
+  } else if (key.cbData == 0 || (params->public_key_hash = base::win::HashBytes(
+                                     base::win::HashAlgorithm::kSha256, key.pbData, key.cbData))
+                                    .empty()) {
     PLOG(ERROR) << "Failed to get public key sha256";
   }
   return true;
@@ -167,34 +151,33 @@ int TrustProviderWin::VerifyFileSigner(const base::String16& path) {
   const DWORD attributes = ::GetFileAttributesW(base::win::AsWide(path));
   if (attributes == INVALID_FILE_ATTRIBUTES)
     return 1;
-  HANDLE file = ::CreateFileW(base::win::AsWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-  BYTE first = 0;
-  DWORD read = 0;
-  const bool readable =
-      file != INVALID_HANDLE_VALUE && ::ReadFile(file, &first, 1, &read, nullptr) && read == 1;
-  if (file != INVALID_HANDLE_VALUE)
-    ::CloseHandle(file);
-  if (!readable)
-    return 2;
-  HCERTSTORE store = nullptr;
-  HCRYPTMSG message = nullptr;
+  {
+    const base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_READ,
+                                                     FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                                     nullptr));
+    BYTE first = 0;
+    DWORD read = 0;
+    if (!file.IsValid() || !::ReadFile(file.Get(), &first, 1, &read, nullptr) || read != 1)
+      return 2;
+  }
+  base::win::ScopedCertStore store;
+  base::win::ScopedCryptMsg message;
   if (!::CryptQueryObject(CERT_QUERY_OBJECT_FILE, base::win::AsWide(path),
                           CERT_QUERY_CONTENT_FLAG_PKCS7_SIGNED_EMBED, CERT_QUERY_FORMAT_FLAG_BINARY,
-                          0, nullptr, nullptr, nullptr, &store, &message, nullptr)) {
+                          0, nullptr, nullptr, nullptr, store.Receive(), message.Receive(),
+                          nullptr)) {
     PLOG(ERROR) << "Failed to CryptQueryObject, gle=" << static_cast<uint32_t>(::GetLastError())
                 << " filepath=" << path;
     return 3;
   }
   int result = 0;
-  if (!::CryptMsgGetAndVerifySigner(message, 1, &store, CMSG_TRUSTED_SIGNER_FLAG, nullptr,
+  HCERTSTORE stores[] = {store.Get()};
+  if (!::CryptMsgGetAndVerifySigner(message.Get(), 1, stores, CMSG_TRUSTED_SIGNER_FLAG, nullptr,
                                     nullptr)) {
     PLOG(ERROR) << "Failed to CryptMsgGetAndVerifySigner, gle="
                 << static_cast<uint32_t>(::GetLastError()) << " filepath=" << path;
     result = 4;
   }
-  ::CryptMsgClose(message);
-  ::CertCloseStore(store, 0);
   return result;
 }
 

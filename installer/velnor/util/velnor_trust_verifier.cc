@@ -2,6 +2,7 @@
 
 #include "base/base64.h"
 #include "base/dotted_version.h"
+#include "base/hex.h"
 #include "base/json_reader.h"
 #include "logging/log_message.h"
 #include "logging/log_platform.h"
@@ -47,13 +48,7 @@ bool PassesVersionParameter(const std::vector<uint32_t>& version, std::string_vi
 }  // namespace
 
 std::string HexEncode(const std::vector<uint8_t>& bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string text;
-  for (uint8_t byte : bytes) {
-    text.push_back(kDigits[byte >> 4]);
-    text.push_back(kDigits[byte & 0xF]);
-  }
-  return text;
+  return base::HexEncode(bytes.data(), bytes.size(), base::HexCase::kUpper);
 }
 
 bool VelnorTrustVerifierBase::GetTrustedFiles(std::string_view text, TrustedCertificateList* list) {

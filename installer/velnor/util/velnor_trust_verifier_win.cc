@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "base/base64.h"
+#include "base/win/resource_bytes_win.h"
+#include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
 #include "installer/velnor/util/signature_verifier_win.h"
 #include "installer/velnor/util/trust_keys.h"
@@ -23,35 +25,6 @@ bool IsAbsolutePath(const base::String16& path) {
   return drive || unc;
 }
 
-// The bytes of a resource of |module|; empty when missing.
-std::string CopyResource(HMODULE module, const wchar_t* name, const wchar_t* type) {
-  HRSRC resource = ::FindResourceW(module, name, type);
-  if (!resource)
-    return std::string();
-  const DWORD size = ::SizeofResource(module, resource);
-  HGLOBAL loaded = ::LoadResource(module, resource);
-  const void* data = loaded ? ::LockResource(loaded) : nullptr;
-  if (!data || size == 0)
-    return std::string();
-  return std::string(static_cast<const char*>(data), size);
-}
-
-// Releases a module mapped as data.
-class ScopedDataModule {
- public:
-  explicit ScopedDataModule(HMODULE module) : module_(module) {}
-  ScopedDataModule(const ScopedDataModule&) = delete;
-  ScopedDataModule& operator=(const ScopedDataModule&) = delete;
-  ~ScopedDataModule() {
-    if (module_)
-      ::FreeLibrary(module_);
-  }
-  HMODULE get() const { return module_; }
-
- private:
-  HMODULE module_;
-};
-
 }  // namespace
 
 std::string VelnorTrustVerifier::GetTrustJsonFromModule(const base::String16& path) {
@@ -59,19 +32,21 @@ std::string VelnorTrustVerifier::GetTrustJsonFromModule(const base::String16& pa
     PLOG(ERROR) << "Attempting to GetTrustJsonFromModule at an invalid path: " << path;
     return std::string();
   }
-  ScopedDataModule module(::LoadLibraryExW(
+  base::win::ScopedLibrary module(::LoadLibraryExW(
       base::win::AsWide(path), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE));
-  if (!module.get()) {
+  if (!module.IsValid()) {
     PLOG(ERROR) << "Failed to load module for GetTrustJsonFromModule: " << path;
     return std::string();
   }
-  const std::string signature = CopyResource(module.get(), L"SIGNATURE.DAT", L"SIGNATURE_DAT");
+  const std::string signature(
+      base::win::ResourceBytes(module.Get(), L"SIGNATURE.DAT", L"SIGNATURE_DAT"));
   if (signature.size() < 3) {
     PLOG(ERROR) << "Cannot find resource "
                 << "SIGNATURE_DAT";
     return std::string();
   }
-  const std::string trusted = CopyResource(module.get(), L"TRUSTED.JSON", L"TRUSTED_JSON");
+  const std::string trusted(
+      base::win::ResourceBytes(module.Get(), L"TRUSTED.JSON", L"TRUSTED_JSON"));
   if (trusted.empty()) {
     PLOG(ERROR) << "Cannot find resource "
                 << "TRUSTED_JSON";

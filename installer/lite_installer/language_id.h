@@ -1,0 +1,11 @@
+// The language the installer falls back to.
+#ifndef INSTALLER_LITE_INSTALLER_LANGUAGE_ID_H_
+#define INSTALLER_LITE_INSTALLER_LANGUAGE_ID_H_
+
+#include <cstdint>
+
+// English (United States), 0x0409: the default language and the string table
+// used when a language has no string of its own.
+constexpr uint16_t kLanguageIdEnglish = 1033;
+
+#endif  // INSTALLER_LITE_INSTALLER_LANGUAGE_ID_H_
