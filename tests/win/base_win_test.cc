@@ -17,7 +17,7 @@
 #include "base/win/scoped_gdi_win.h"
 #include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
-#include "tests/win/test_support_win.h"
+#include "tests/support/files_win.h"
 
 namespace {
 
