@@ -45,8 +45,8 @@ class LogFileSystem {
   virtual std::unique_ptr<LogFile> OpenForAppend(const base::String16& path) = 0;
   // Replaces |replaced| by |replacement|; on failure |*error| is the system error.
   virtual bool ReplaceOldLog(const base::String16& replaced,
-                           const base::String16& replacement,
-                           uint32_t* error) = 0;
+                             const base::String16& replacement,
+                             uint32_t* error) = 0;
   virtual bool MoveLog(const base::String16& from, const base::String16& to, uint32_t* error) = 0;
 };
 
