@@ -28,24 +28,17 @@ bool DerCursor::ReadHeader(uint8_t* tag, size_t* header_size, size_t* content_si
   return true;
 }
 
-bool DerCursor::Enter() {
+bool DerCursor::Move(bool into) {
   uint8_t tag;
   size_t header;
   size_t length;
   if (!ReadHeader(&tag, &header, &length))
     return false;
   pos_ += header;
-  end_ = pos_ + length;
-  return true;
-}
-
-bool DerCursor::Skip() {
-  uint8_t tag;
-  size_t header;
-  size_t length;
-  if (!ReadHeader(&tag, &header, &length))
-    return false;
-  pos_ += header + length;
+  if (into)
+    end_ = pos_ + length;
+  else
+    pos_ += length;
   return true;
 }
 

@@ -18,15 +18,17 @@ class DerCursor {
   // length. False when the header or the element does not fit.
   bool ReadHeader(uint8_t* tag, size_t* header_size, size_t* content_size) const;
   // Moves into the element's contents.
-  bool Enter();
+  bool Enter() { return Move(true); }
   // Moves past the element.
-  bool Skip();
+  bool Skip() { return Move(false); }
 
   size_t position() const { return pos_; }
   size_t end() const { return end_; }
   size_t remaining() const { return end_ - pos_; }
 
  private:
+  bool Move(bool into);
+
   std::string_view data_;
   size_t pos_;
   size_t end_;

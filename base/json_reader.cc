@@ -124,20 +124,32 @@ class Parser {
       if (!SkipSpace() || !ParseValue(&member, depth) || !SkipSpace())
         return false;
       (*value)[key] = std::move(member);
-      if (AtEnd())
-        return Fail("unexpected end of data");
-      if (Peek() == '}') {
-        ++pos_;
-        return true;
-      }
-      if (Peek() != ',')
-        return Fail("expected ',' or '}'");
-      ++pos_;
-      if (!SkipSpace())
+      bool closed = false;
+      if (!AfterItem('}', &closed))
         return false;
-      if (!AtEnd() && Peek() == '}')
-        return Fail("trailing comma");
+      if (closed)
+        return true;
     }
+  }
+
+  // After a member or an element: the list ends at |close| (|*closed|), or a
+  // comma leads to the next item, which may not be |close| itself.
+  bool AfterItem(char close, bool* closed) {
+    if (AtEnd())
+      return Fail("unexpected end of data");
+    if (Peek() == close) {
+      ++pos_;
+      *closed = true;
+      return true;
+    }
+    if (Peek() != ',')
+      return Fail(close == '}' ? "expected ',' or '}'" : "expected ',' or ']'");
+    ++pos_;
+    if (!SkipSpace())
+      return false;
+    if (!AtEnd() && Peek() == close)
+      return Fail("trailing comma");
+    return true;
   }
 
   bool ParseArray(JsonValue* value, int depth) {
@@ -156,19 +168,11 @@ class Parser {
       if (!ParseValue(&element, depth) || !SkipSpace())
         return false;
       value->push_back(std::move(element));
-      if (AtEnd())
-        return Fail("unexpected end of data");
-      if (Peek() == ']') {
-        ++pos_;
-        return true;
-      }
-      if (Peek() != ',')
-        return Fail("expected ',' or ']'");
-      ++pos_;
-      if (!SkipSpace())
+      bool closed = false;
+      if (!AfterItem(']', &closed))
         return false;
-      if (!AtEnd() && Peek() == ']')
-        return Fail("trailing comma");
+      if (closed)
+        return true;
     }
   }
 
