@@ -373,18 +373,22 @@ TEST_F(InstallerDownloadLoopTest, AFailedRepeatRunIsReportedAsSuch) {
 
 TEST_F(InstallerDownloadLoopTest, ALockFailureIsLoggedWithoutASystemErrorText) {
   // Another writer opens the archive once it is downloaded, before the
-  // go-ahead: the read lock cannot be taken.
+  // go-ahead: the read lock cannot be taken. The run's first step makes the
+  // installation id through COM, which can wait seconds for Wine's RPC
+  // service: the wait for the download is generous.
   ScriptedInstaller installer(&brand_, nullptr, {Succeed(10, 10)});
   const std::wstring archive = temp_ + L"held.arc";
   installer.module_path = base::win::FromWide(archive.c_str(), archive.size());
   ASSERT_TRUE(installer.InstallAsync());
   base::win::ScopedHandle writer;
-  ASSERT_TRUE(test::WaitUntil([&] {
-    writer.Reset(::CreateFileW(archive.c_str(), GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return writer.IsValid();
-  }));
+  ASSERT_TRUE(test::WaitUntil(
+      [&] {
+        writer.Reset(::CreateFileW(archive.c_str(), GENERIC_WRITE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return writer.IsValid();
+      },
+      60000));
   installer.StartInstallation();
   EXPECT_TRUE(installer.WaitForInstallAsync());
   const auto [line, function] = Logged(log_, "Cannot lock file: ");
