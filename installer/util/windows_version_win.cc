@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/win/system_function_win.h"
+
 #include "base/win/registry_value_win.h"
 
 namespace installer {
@@ -10,8 +12,8 @@ WindowsVersion GetWindowsVersion() {
   WindowsVersion version;
   // RtlGetVersion is not subject to the compatibility shims of GetVersionEx.
   using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
-  const auto rtl_get_version = reinterpret_cast<RtlGetVersionFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+  const auto rtl_get_version =
+      base::win::GetSystemFunction<RtlGetVersionFunction>(L"ntdll.dll", "RtlGetVersion");
   OSVERSIONINFOW info = {};
   info.dwOSVersionInfoSize = sizeof(info);
   if (rtl_get_version && rtl_get_version(&info) == 0) {

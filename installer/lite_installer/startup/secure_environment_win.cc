@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/win/system_function_win.h"
+
 namespace lite_installer {
 
 namespace {
@@ -13,21 +15,16 @@ constexpr DWORD kSearchSystem32Only = 0x800;        // LOAD_LIBRARY_SEARCH_SYSTE
 using SetSearchPathModeFunction = BOOL(WINAPI*)(DWORD);
 using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 
-template <typename Function>
-Function GetKernelFunction(HMODULE kernel, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(kernel, name)));
-}
-
 }  // namespace
 
 SecureEnvironmentResult CheckSecureEnvironment(int* exit_code) {
   *exit_code = 0;
   ::SetDllDirectoryW(L"");
-  HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
   const auto set_search_path_mode =
-      GetKernelFunction<SetSearchPathModeFunction>(kernel, "SetSearchPathMode");
+      base::win::GetSystemFunction<SetSearchPathModeFunction>(L"kernel32.dll", "SetSearchPathMode");
   const auto set_default_dll_directories =
-      GetKernelFunction<SetDefaultDllDirectoriesFunction>(kernel, "SetDefaultDllDirectories");
+      base::win::GetSystemFunction<SetDefaultDllDirectoriesFunction>(L"kernel32.dll",
+                                                                     "SetDefaultDllDirectories");
   if (set_search_path_mode && set_default_dll_directories) {
     if (set_search_path_mode(kSafeSearchModePermanent) &&
         set_default_dll_directories(kSearchSystem32Only)) {
