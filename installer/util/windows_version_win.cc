@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "base/win/system_function_win.h"
-
 #include "base/win/registry_value_win.h"
+#include "base/win/system_function_win.h"
+#include "installer/util/windows_version.h"
 
 namespace installer {
 
@@ -27,6 +27,11 @@ WindowsVersion GetWindowsVersion() {
   if (ubr.found())
     version.update_build = ubr.value;
   return version;
+}
+
+int GetWindowVersionNumber() {
+  const WindowsVersion version = GetWindowsVersion();
+  return WindowVersionNumber(version.major, version.minor);
 }
 
 }  // namespace installer

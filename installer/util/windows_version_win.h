@@ -17,6 +17,10 @@ struct WindowsVersion {
 
 WindowsVersion GetWindowsVersion();
 
+// WindowVersionNumber (installer/util/windows_version.h) of the running
+// system.
+int GetWindowVersionNumber();
+
 }  // namespace installer
 
 #endif  // INSTALLER_UTIL_WINDOWS_VERSION_WIN_H_
