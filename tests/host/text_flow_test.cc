@@ -184,6 +184,9 @@ TEST(ProgressTextTest, StagesTextAndFill) {
   EXPECT_EQ(ProgressStageFor(41), ProgressStage::kInstalling);
   EXPECT_EQ(ProgressStageFor(90), ProgressStage::kInstalling);
   EXPECT_EQ(ProgressStageFor(91), ProgressStage::kAlmostDone);
+  EXPECT_EQ(ProgressStageStringId(ProgressStageFor(40)), 412);
+  EXPECT_EQ(ProgressStageStringId(ProgressStageFor(41)), 413);
+  EXPECT_EQ(ProgressStageStringId(ProgressStageFor(100)), 414);
   EXPECT_EQ(FormatProgressText(u"Installing...", 75), u"Installing... 75%");
   EXPECT_EQ(FormatProgressText(u"Downloading...", 0), u"Downloading... 0%");
   EXPECT_EQ(ProgressFillWidth(393, 0, 100, 50), 196);

@@ -26,7 +26,9 @@ class InstalledBrowserSystem {
   // The 32-bit program files folder from the system's well-known folders;
   // empty on failure.
   virtual base::String16 GetProgramFilesFolder() = 0;
-  // False unless the variable holds 1..259 characters.
+  // False unless the variable holds 1..259 characters. (<windows.h> makes
+  // this name a macro: a file that includes it after this header and calls
+  // or overrides the method undefines the macro first.)
   virtual bool GetEnvironmentVariable(const base::String16& name, base::String16* out) = 0;
 };
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/resource_ids.h"
+
 namespace lite_installer {
 
 namespace {
@@ -50,6 +52,18 @@ ProgressStage ProgressStageFor(int percent) {
   if (percent <= 90)
     return ProgressStage::kInstalling;
   return ProgressStage::kAlmostDone;
+}
+
+int ProgressStageStringId(ProgressStage stage) {
+  switch (stage) {
+    case ProgressStage::kDownloading:
+      return IDS_STAGE_DOWNLOADING;
+    case ProgressStage::kInstalling:
+      return IDS_STAGE_INSTALLING;
+    case ProgressStage::kAlmostDone:
+      return IDS_STAGE_ALMOST_DONE;
+  }
+  return IDS_STAGE_DOWNLOADING;
 }
 
 base::String16 FormatProgressText(const base::String16& stage_text, int percent) {

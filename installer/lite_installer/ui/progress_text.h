@@ -27,6 +27,9 @@ enum class ProgressStage { kDownloading, kInstalling, kAlmostDone };
 // Up to 40 downloading, 41..90 installing, above 90 almost done.
 ProgressStage ProgressStageFor(int percent);
 
+// The string id of the stage's text (IDS_STAGE_*).
+int ProgressStageStringId(ProgressStage stage);
+
 // "<stage> <n>%".
 base::String16 FormatProgressText(const base::String16& stage_text, int percent);
 

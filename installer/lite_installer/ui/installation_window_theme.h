@@ -1,0 +1,48 @@
+// The installer window's theme values that need no system call: the embedded
+// font resources, the fonts' faces, sizes and weights, the text colours and
+// the constant alpha each owner-drawn text is blended with.
+#ifndef INSTALLER_LITE_INSTALLER_UI_INSTALLATION_WINDOW_THEME_H_
+#define INSTALLER_LITE_INSTALLER_UI_INSTALLATION_WINDOW_THEME_H_
+
+#include <array>
+#include <cstdint>
+
+namespace lite_installer {
+
+// RT_FONT resources, added to the process in this order.
+inline constexpr std::array<int, 3> kThemeFontResourceIds = {2087, 2088, 2090};
+
+struct ThemeFont {
+  const char16_t* face;
+  int size;  // design pixels
+  int weight;
+};
+
+inline constexpr ThemeFont kTitleFont = {u"VS Geo Medium", 34, 500};
+inline constexpr ThemeFont kInstallButtonFont = {u"VS Geo Regular", 18, 400};
+// The licence line, the progress text and the licence link.
+inline constexpr ThemeFont kBodyFont = {u"VS Text", 13, 400};
+// The check box labels and the privacy link.
+inline constexpr ThemeFont kSmallFont = {u"VS Text", 12, 400};
+
+// The font height to ask for: negative, so that it is the character height
+// and not the cell height, truncated to whole pixels.
+inline int ThemeFontHeight(const ThemeFont& font, double factor) {
+  return -static_cast<int>(font.size * factor);
+}
+
+// 0xRRGGBB.
+inline constexpr uint32_t kTextColor = 0x000000;
+inline constexpr uint32_t kInstallButtonTextColor = 0xFFFFFF;
+inline constexpr uint32_t kSlideFillColor = 0xCFCFCF;
+
+inline constexpr uint8_t kTitleAlpha = 255;
+inline constexpr uint8_t kLicenceTextAlpha = 115;
+inline constexpr uint8_t kProgressTextAlpha = 168;
+inline constexpr uint8_t kLicenceLinkAlpha = 168;
+inline constexpr uint8_t kPrivacyLinkAlpha = 255;
+inline constexpr uint8_t kCheckBoxLabelAlpha = 168;
+
+}  // namespace lite_installer
+
+#endif  // INSTALLER_LITE_INSTALLER_UI_INSTALLATION_WINDOW_THEME_H_
