@@ -7,7 +7,7 @@ from PIL import Image
 
 from art_base import (ACCENT, ACCENT_HOT, BACKGROUND_FAR, BACKGROUND_LIGHT, WHITE, YELLOW,
                       Surface, blend_colour, fade_alpha, field, mix, rgba, smoothstep,
-                      soft_shadow, to_image)
+                      soft_shadow, to_image, vertical_gradient_shape)
 
 W, H = 1604, 860
 SS = 2
@@ -29,7 +29,13 @@ def base_gradient(glow_x, glow_y):
         rgb = blend_colour(rgb, LAVENDER, 0.55 * np.exp(-d1 * d1 * 1.6))
         d2 = np.hypot((x - glow_x - 260) / 380.0, (y - glow_y + 240) / 300.0)
         rgb = blend_colour(rgb, MIST, 0.45 * np.exp(-d2 * d2 * 1.8))
-        return rgb
+        # A wide, faint ring around the illustration adds depth to the field.
+        ring = np.hypot(x - glow_x, y - glow_y) - 560.0
+        rgb = blend_colour(rgb, WHITE, 0.35 * np.exp(-(ring / 70.0) ** 2) *
+                           smoothstep(600, 1000, x))
+        # The text area on the left stays at its lightest.
+        d3 = np.hypot(x / 900.0, (y - 380) / 700.0)
+        return blend_colour(rgb, BACKGROUND_LIGHT, 0.6 * np.exp(-d3 * d3 * 2.0))
     return field(W, H, fn)
 
 
@@ -48,14 +54,15 @@ def browser_card(s, x, y, w, h, tabs=2):
     s.rounded((x, y, x + w, y + 64), r, rgba(PANEL))
     s.rect((x, y + 40, x + w, y + 64), rgba(PANEL))
     # Tabs: the active one white and joined to the page, one or two inactive.
-    s.rounded((x + 22, y + 16, x + 212, y + 72), 14, rgba(WHITE))
+    step = min(200, (w - 60) // tabs)
+    s.rounded((x + 22, y + 16, x + 12 + step, y + 72), 14, rgba(WHITE))
     s.ellipse((x + 40, y + 32, x + 60, y + 52), rgba(ACCENT))
-    s.rounded((x + 72, y + 37, x + 172, y + 47), 5, rgba(PILL))
+    s.rounded((x + 72, y + 37, x + step - 28, y + 47), 5, rgba(PILL))
     for i in range(1, tabs):
-        tx = x + 22 + i * 200
-        s.rounded((tx, y + 22, tx + 170, y + 64), 14, rgba(mix(PANEL, PILL, 0.5)))
-        s.ellipse((tx + 18, y + 34, tx + 36, y + 52), rgba(YELLOW))
-        s.rounded((tx + 48, y + 38, tx + 130, y + 47), 5, rgba(PILL))
+        tx = x + 22 + i * step
+        s.rounded((tx, y + 22, tx + step - 30, y + 64), 14, rgba(mix(PANEL, PILL, 0.5)))
+        s.ellipse((tx + 18, y + 34, tx + 36, y + 52), rgba((YELLOW, ACCENT_HOT)[i % 2]))
+        s.rounded((tx + 48, y + 38, tx + step - 70, y + 47), 5, rgba(PILL))
     # Address bar.
     s.rounded((x + 26, y + 88, x + w - 26, y + 126), 19, rgba(PANEL))
     s.ellipse((x + 40, y + 98, x + 58, y + 116), rgba(mix(ACCENT, WHITE, 0.55)))
@@ -85,21 +92,35 @@ def page_lines(s, x, y, widths, gap=30):
         s.rounded((x, y + i * gap, x + w, y + i * gap + 14), 7, rgba(PILL))
 
 
+def orb(s, cx, cy, r, top, bottom, alpha=255):
+    """A sphere-like accent: a circle shaded from |top| to |bottom|."""
+    size = round(2 * r * SS)
+    shape = vertical_gradient_shape((size, size), (0, 0, size, size), size / 2, top, bottom, 2)
+    if alpha < 255:
+        shape = fade_alpha(shape, alpha / 255.0)
+    s.image.alpha_composite(shape, (round((cx - r) * SS), round((cy - r) * SS)))
+
+
 def accents(s, dx, dy):
     """A few accent-coloured shapes around the cards."""
-    s.ellipse((1452 + dx, 96 + dy, 1532 + dx, 176 + dy), rgba(ACCENT, 235))
-    s.ellipse((1466 + dx, 104 + dy, 1520 + dx, 150 + dy), rgba(ACCENT_HOT, 120))
-    s.rounded((962 + dx, 168 + dy, 1010 + dx, 216 + dy), 12, rgba(YELLOW, 230))
-    s.ellipse((1540 + dx, 560 + dy, 1572 + dx, 592 + dy), rgba(mix(ACCENT, WHITE, 0.5), 200))
+    orb(s, 1500 + dx, 150 + dy, 44, ACCENT_HOT, mix(ACCENT, (0, 0, 0), 0.1))
+    tile = vertical_gradient_shape((48 * SS, 48 * SS), (0, 0, 48 * SS, 48 * SS), 13 * SS,
+                                   mix(YELLOW, WHITE, 0.2), YELLOW, 2)
+    s.image.alpha_composite(tile, ((946 + dx) * SS, (176 + dy) * SS))
+    orb(s, 1560 + dx, 500 + dy, 18, mix(ACCENT_HOT, WHITE, 0.5), mix(ACCENT, WHITE, 0.4))
 
 
 def first_screen_motif(dy):
     s = Surface(W, H, SS)
     dx = 0
     # A second window card behind, slightly lighter, for depth.
-    card(s, (1140 + dx, 130 + dy, 1560 + dx, 470 + dy), 26, rgba(WHITE, 200), 0.10)
-    s.rounded((1140 + dx, 130 + dy, 1560 + dx, 190 + dy), 26, rgba(PANEL, 200))
-    s.rect((1140 + dx, 166 + dy, 1560 + dx, 190 + dy), rgba(PANEL, 200))
+    bx, by = 1130 + dx, 120 + dy
+    card(s, (bx, by, bx + 420, by + 340), 26, rgba(mix(WHITE, PANEL, 0.4)), 0.10)
+    s.rounded((bx, by, bx + 420, by + 56), 26, rgba(PANEL))
+    s.rect((bx, by + 32, bx + 420, by + 56), rgba(PANEL))
+    for i, c in enumerate((ACCENT, YELLOW, mix(ACCENT, WHITE, 0.5))):
+        s.ellipse((bx + 26 + i * 26, by + 20, bx + 42 + i * 26, by + 36), rgba(c, 150))
+    page_lines(s, bx + 250, by + 90, [140, 110, 130, 90])
     accents(s, dx, dy)
     x, y = 990 + dx, 240 + dy
     browser_card(s, x, y, 500, 420, tabs=2)
@@ -130,9 +151,11 @@ def slide_motif(russian):
     card(s, (cx - r - 20, cy - r - 20, cx + r + 20, cy + r + 20), r + 20, rgba(WHITE), 0.18, 24)
     s.ellipse((cx - r, cy - r, cx + r, cy + r), rgba(mix(ACCENT, WHITE, 0.8)))
     s.ellipse((cx - r + 16, cy - r + 16, cx + r - 16, cy + r - 16), rgba(WHITE))
-    arc = [(cx + (r - 8) * np.cos(a), cy + (r - 8) * np.sin(a))
-           for a in np.linspace(np.pi * 0.8, np.pi * 1.85, 24)]
-    s.polyline(arc, 14, rgba(ACCENT))
+    s.draw.arc([(cx - r + 1) * SS, (cy - r + 1) * SS, (cx + r - 1) * SS, (cy + r - 1) * SS],
+               144, 333, fill=rgba(ACCENT), width=16 * SS)
+    for a in (np.pi * 0.8, np.pi * 1.85):
+        ex, ey = cx + (r - 8) * np.cos(a), cy + (r - 8) * np.sin(a)
+        s.ellipse((ex - 8, ey - 8, ex + 8, ey + 8), rgba(ACCENT))
     tip = (cx + (r - 34) * np.cos(np.pi * 1.75), cy + (r - 34) * np.sin(np.pi * 1.75))
     s.polyline([(cx, cy), tip], 9, rgba(mix(ACCENT, (0, 0, 0), 0.2)))
     s.ellipse((cx - 14, cy - 14, cx + 14, cy + 14), rgba(ACCENT))

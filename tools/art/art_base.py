@@ -130,3 +130,18 @@ def fade_alpha(image, mask):
     arr = np.asarray(image).astype(np.float64)
     arr[..., 3] *= mask
     return Image.fromarray(np.clip(np.rint(arr), 0, 255).astype(np.uint8), "RGBA")
+
+
+def vertical_gradient_shape(size, box, radius, top, bottom, ss=4):
+    """A rounded rectangle of |size| filled top to bottom from |top| to
+    |bottom| (RGB), anti-aliased; transparent around it."""
+    w, h = size
+    x0, y0, x1, y1 = box
+    ys = (np.arange(h, dtype=np.float64) + 0.5 - y0) / max(1e-9, y1 - y0)
+    t = np.clip(ys, 0.0, 1.0)[:, None, None]
+    rgb = np.array(top, np.float64) + (np.array(bottom, np.float64) - np.array(top)) * t
+    rgb = np.broadcast_to(rgb, (h, w, 3))
+    shape = Surface(w, h, ss)
+    shape.rounded(box, radius, (255, 255, 255, 255))
+    alpha = np.asarray(shape.result())[..., 3].astype(np.float64)
+    return to_image(rgb, alpha)

@@ -4,7 +4,7 @@ its scale (1 or 2) from the same 1x design, never upscaled."""
 from PIL import Image
 
 from art_base import (ACCENT, ACCENT_HOT, ACCENT_PRESSED, ACCENT_TINT, GLYPH, LINE, PROGRESS,
-                      WHITE, Surface, mix, rgba)
+                      WHITE, Surface, mix, rgba, vertical_gradient_shape)
 
 
 def sprite(frames):
@@ -25,9 +25,6 @@ def check_box_frame(scale, checked, state):
     if checked:
         fill = (ACCENT, ACCENT_HOT, ACCENT_PRESSED)[state]
         s.rounded(outer, 3 * k, rgba(fill))
-        # A faint top highlight gives the filled square a little depth.
-        s.rounded((2 * k, 2 * k, 14 * k, 8 * k), 2 * k, rgba(WHITE, 18))
-        s.rounded((2 * k, 4 * k, 14 * k, 14 * k), 2 * k, rgba(fill))
         s.polyline([(4.4 * k, 8.2 * k), (6.8 * k, 10.6 * k), (11.6 * k, 5.6 * k)], 1.7 * k,
                    rgba(WHITE))
     else:
@@ -45,30 +42,19 @@ def check_box_glyphs(scale):
 
 
 def install_button(scale=1):
-    """Three 140x48 frames: a rounded accent button, lighter at the top."""
+    """Three 140x48 frames: a rounded accent button, a little lighter at the
+    top, with a faint one-pixel highlight inside its upper edge."""
     frames = []
+    k = scale
+    w, h = 140 * k, 48 * k
     for colour in (ACCENT, ACCENT_HOT, ACCENT_PRESSED):
-        w, h, k = 140 * scale, 48 * scale, scale
+        top = mix(colour, WHITE, 0.08)
+        bottom = mix(colour, (0, 0, 0), 0.06)
+        frame = vertical_gradient_shape((w, h), (0, 0, w, h), 6 * k, top, bottom)
         s = Surface(w, h)
-        s.rounded((0, 0, w, h), 6 * k, rgba(colour))
-        # Vertical gradient: strips of slightly lighter colour toward the top.
-        top = mix(colour, WHITE, 0.10)
-        band = Surface(w, h)
-        steps = 12
-        for i in range(steps):
-            t = i / steps
-            band.rect((0, h * t / 2, w, h * (t + 1 / steps) / 2),
-                      rgba(mix(top, colour, t), 255))
-        layer = band.image.copy()
-        mask = Surface(w, h)
-        mask.rounded((0, 0, w, h), 6 * k, (255, 255, 255, 255))
-        layer.putalpha(mask.image.split()[3])
-        s.image.alpha_composite(layer)
-        # The faint one-pixel inner highlight along the top.
-        s.rounded((2 * k, 1 * k, w - 2 * k, 2 * k), 1 * k, rgba(WHITE, 60))
-        # A slightly darker bottom line for a hint of thickness.
-        s.rounded((3 * k, h - 1 * k, w - 3 * k, h), 1 * k, rgba(mix(colour, (0, 0, 0), 0.18)))
-        frames.append(s.result())
+        s.rounded((3 * k, 1 * k, w - 3 * k, 2 * k), 0.5 * k, rgba(WHITE, 46))
+        frame.alpha_composite(s.result())
+        frames.append(frame)
     return sprite(frames)
 
 

@@ -7,24 +7,23 @@ import struct
 
 from PIL import Image, ImageFont
 
-from art_base import ACCENT, ACCENT_HOT, ACCENT_PRESSED, WHITE, WORDMARK, Surface, rgba
+from art_base import ACCENT_HOT, ACCENT_PRESSED, WHITE, WORDMARK, Surface, mix, rgba, vertical_gradient_shape
 
 SS = 4
 
 
 def draw_mark(s, x, y, size):
-    """The mark on surface |s|: a stylised V in a rounded accent square."""
+    """The mark on surface |s|: a stylised V in a rounded accent square, a
+    little lighter at the top."""
     r = size * 0.26
-    s.rounded((x, y, x + size, y + size), r, rgba(ACCENT_PRESSED))
-    # Lighter upper part, inset by a hair: the square gets a soft top light.
-    s.rounded((x, y, x + size, y + size * 0.97), r, rgba(ACCENT))
-    s.rounded((x + size * 0.04, y + size * 0.03, x + size * 0.96, y + size * 0.6), r * 0.9,
-              rgba(ACCENT_HOT, 120))
-    s.rounded((x, y + size * 0.35, x + size, y + size * 0.97), r, rgba(ACCENT))
-    width = max(size * 0.14, 1.9)
-    left, right = 0.27, 0.73
-    s.polyline([(x + size * left, y + size * 0.29), (x + size * 0.5, y + size * 0.72),
-                (x + size * right, y + size * 0.29)], width, rgba(WHITE))
+    ss = s.ss
+    shape = vertical_gradient_shape((round(size * ss), round(size * ss)),
+                                    (0, 0, size * ss, size * ss), r * ss, ACCENT_HOT,
+                                    mix(ACCENT_HOT, ACCENT_PRESSED, 0.75), ss=1)
+    s.image.alpha_composite(shape, (round(x * ss), round(y * ss)))
+    width = max(size * 0.15, 1.9)
+    s.polyline([(x + size * 0.27, y + size * 0.30), (x + size * 0.5, y + size * 0.71),
+                (x + size * 0.73, y + size * 0.30)], width, rgba(WHITE))
 
 
 def logo(scale, word, font_path):
@@ -33,8 +32,8 @@ def logo(scale, word, font_path):
     mark = 20 if scale == 1 else 36
     top = (h - mark) / 2
     draw_mark(s, 0, top, mark)
-    # The wordmark: cap height about 60% of the mark, baseline-centred on it.
-    font = ImageFont.truetype(font_path, round(mark * 0.86 * SS))
+    # The wordmark: cap height about 70% of the mark, centred on it.
+    font = ImageFont.truetype(font_path, round(mark * 0.98 * SS))
     left, cap_top, right, base = font.getbbox("V", anchor="ls")
     cap = -cap_top
     x = (mark + 6 * scale) * SS
