@@ -6,6 +6,8 @@
 //                                      this title, non-breaking spaces read as
 //                                      spaces (or of the class "#32770" when
 //                                      TITLE is "*"), waited for
+//   ui_probe idle -                    sleeps until it is ended (keeps the prefix's
+//                                      services up)
 //   ui_probe list -                    every top-level window
 //   ui_probe window HWND               class, title, visibility, rectangle, region
 //   ui_probe controls HWND             every child: id, class, text, visible,
@@ -367,7 +369,10 @@ int wmain(int argc, wchar_t** argv) {
   ::CoInitialize(nullptr);
   const std::wstring command = argv[1];
   int result = 2;
-  if (command == L"list") {
+  if (command == L"idle") {
+    ::Sleep(INFINITE);
+    result = 0;
+  } else if (command == L"list") {
     result = List();
   } else if (command == L"find" && argc == 4) {
     result = Find(argv[2], static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)));
