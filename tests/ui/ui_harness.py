@@ -162,8 +162,8 @@ class Window:
         self.hwnd = info["hwnd"]
 
     @classmethod
-    def wait(cls, wine, timeout_ms=60000):
-        info = wine.probe("find", WINDOW_TITLE, timeout_ms, timeout=timeout_ms / 1000 + 30)
+    def wait(cls, wine, timeout_ms=60000, title=WINDOW_TITLE):
+        info = wine.probe("find", title, timeout_ms, timeout=timeout_ms / 1000 + 30)
         return cls(wine, info) if info else None
 
     @property

@@ -153,15 +153,25 @@ struct Accessible {
   std::string name;
   std::string value;
   bool ok = false;
+  unsigned long error = 0;
 };
+
+// IID_IAccessible, spelled out: mingw-w64's liboleacc.a names the symbol as
+// an import of oleacc.dll, so that without a dllimport declaration the name
+// reads the import thunk's code bytes and every lookup answers E_NOINTERFACE.
+constexpr GUID kAccessibleInterfaceId = {0x618736e0,
+                                         0x3c3d,
+                                         0x11cf,
+                                         {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 Accessible ReadAccessible(HWND control) {
   Accessible result;
   base::win::ScopedComPtr<IAccessible> object;
-  if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible,
-                                          reinterpret_cast<void**>(object.Receive()))) ||
-      !object.IsValid()) {
+  const HRESULT found = ::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                                     kAccessibleInterfaceId,
+                                                     reinterpret_cast<void**>(object.Receive()));
+  if (FAILED(found) || !object.IsValid()) {
+    result.error = static_cast<unsigned long>(found);
     return result;
   }
   VARIANT self;
@@ -170,8 +180,11 @@ Accessible ReadAccessible(HWND control) {
   self.lVal = CHILDID_SELF;
   VARIANT role;
   ::VariantInit(&role);
-  if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
+  const HRESULT role_result = object->get_accRole(self, &role);
+  if (SUCCEEDED(role_result) && role.vt == VT_I4)
     result.role = role.lVal;
+  else
+    result.error = static_cast<unsigned long>(role_result);
   ::VariantClear(&role);
   BSTR text = nullptr;
   if (SUCCEEDED(object->get_accName(self, &text)) && text)
@@ -237,7 +250,8 @@ int Controls(HWND window) {
             ",\"class\":" + Quoted(ClassOf(child)) + ",\"text\":" + Quoted(TextOf(child)) +
             ",\"visible\":" + (::IsWindowVisible(child) ? "true" : "false") +
             ",\"rect\":" + RectJson(rect) + ",\"role\":" + std::to_string(accessible.role) +
-            ",\"name\":" + Quoted(accessible.name) + ",\"value\":" + Quoted(accessible.value) + "}";
+            ",\"name\":" + Quoted(accessible.name) + ",\"value\":" + Quoted(accessible.value) +
+            ",\"error\":" + std::to_string(accessible.error) + "}";
   }
   std::printf("%s]\n", json.c_str());
   return 0;

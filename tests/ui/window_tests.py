@@ -111,6 +111,45 @@ def check_first_screen(image, window, variant, factor):
     check_shadow(image, window, factor)
 
 
+def case_harness_check(wine):
+    """The harness against a dialog of standard controls with the window's
+    ids: what the window cases rely on works under this Wine and display."""
+    run = ui.InstallerRun(wine, ui.env("LITE_UI_SAMPLE"))
+    try:
+        window = ui.Window.wait(wine, 30000, "UI harness sample")
+        check(window is not None and window.is_dialog, "the probe finds the sample dialog")
+        by_id = {control["id"]: control for control in window.controls()}
+        # Standard controls answer through Wine's generic client object (role
+        # 10); the window's own controls answer with their roles.
+        for control_id in (1, 223, 110, 213, 215):
+            check(control_id in by_id and by_id[control_id]["role"] != 0,
+                  f"control {control_id}'s accessible object read across processes")
+        check(by_id[1]["name"] == "Install" and by_id[213]["name"] == "Close",
+              "the accessible names of Install and Close")
+        image = shoot(wine, window, "harness-check", 1)
+        check(ui.region_spread(image, by_id[1]["rect"]) > 10,
+              "the screenshot has the Install button where the probe says it is")
+        check(window.focused_id() == 1, "the probe reads the focus: Install")
+        seen = [1]
+        for _ in range(3):
+            wine.xdotool("key", "Tab")
+            time.sleep(0.2)
+            seen.append(window.focused_id())
+        check(seen == [1, 223, 110, 213], f"xdotool's Tab walks the controls (saw {seen})")
+        for button, answer in ((1, 1), (213, 0)):
+            sender = wine.probe_async("send", window.hwnd, "velnor.corp.user_browser_exists", 0)
+            check(wine.probe("dialog-click", window.hwnd, button, 20000) is not None,
+                  f"the nested dialog is found and button {button} pressed")
+            out, _ = sender.communicate(timeout=60)
+            check(out.strip().splitlines()[-1:] == [str(answer)],
+                  f"the sender gets {answer} (got {out.strip()!r})")
+        check(window.click_control(213), "xdotool clicks the close button")
+        check(run.wait(30) == 213, "the click ended the dialog with 213, the whole exit code")
+    finally:
+        run.end()
+    os.remove(gallery.image_path("harness-check"))
+
+
 def case_first_screen(wine):
     dialog = True
     for factor in FACTORS:
