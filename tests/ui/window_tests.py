@@ -204,11 +204,9 @@ def case_accessibility_keyboard(wine):
         expected = [1] + [i for i in (223, 218, 110, 112, 109, 213) if i in present]
         check(seen == expected, f"Tab walks {expected} (saw {seen})")
 
-        wine.xdotool("key", "shift+Tab")  # back towards Install
-        while window.focused_id() not in (1, None) and len(seen) < 20:
-            wine.xdotool("key", "shift+Tab")
-            seen.append(window.focused_id())
-        check(window.focused_id() == 1, "Shift+Tab comes back to Install")
+        wine.xdotool("key", "Tab")
+        time.sleep(0.2)
+        check(window.focused_id() == 1, "Tab after the last control comes back to Install")
         for key, back in (("Left", "Right"), ("Up", "Down")):
             wine.xdotool("key", key)
             time.sleep(0.2)
