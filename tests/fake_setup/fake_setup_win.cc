@@ -6,11 +6,14 @@
 //                                                RECORD.registry gets the installer's
 //                                                registry values as setup saw them
 //   "exit_code"         LITE_FAKE_SETUP_EXIT_CODE
-//   "install_progress"  (array)                  stage codes posted as
+//   "install_progress"  LITE_FAKE_SETUP_INSTALL_PROGRESS  stage codes (array; the
+//                                                variable: comma-separated) posted as
 //                                                "velnor.lite.set_install_progress"
-//   "import_progress"   (array)                  percentages posted as
+//   "import_progress"   LITE_FAKE_SETUP_IMPORT_PROGRESS   percentages posted as
 //                                                "velnor.lite.set_import_progress"
-//   "close_window"      (bool)                   posts "velnor.lite.close_window"
+//   "close_window"      LITE_FAKE_SETUP_CLOSE_WINDOW  (bool; "1") posts
+//                                                "velnor.lite.close_window" last
+//   "message_gap_ms"    LITE_FAKE_SETUP_MESSAGE_GAP_MS  pause after each message
 //                       LITE_FAKE_SETUP_COPY_SELF copies the program, as run, there
 //                       LITE_FAKE_SETUP_RUN_MS   sleeps this long before exiting
 //   "browser_window_ms" LITE_FAKE_SETUP_BROWSER_MS  a child process keeps a
@@ -21,6 +24,7 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "base/command_line.h"
 #include "base/json_reader.h"
@@ -115,8 +119,57 @@ int RunBrowserWindow(DWORD milliseconds) {
   return 0;
 }
 
-void Post(HWND window, const wchar_t* name, WPARAM wparam) {
+void Post(HWND window, const wchar_t* name, WPARAM wparam, DWORD gap_ms) {
   ::PostMessageW(window, ::RegisterWindowMessageW(name), wparam, 0);
+  if (gap_ms > 0)
+    ::Sleep(gap_ms);
+}
+
+// The whole numbers of the variable |env| ("5,7") or, without it, of the
+// configuration's array |key|.
+std::vector<int64_t> Numbers(const base::JsonValue& config, const char* key, const char* env) {
+  std::vector<int64_t> numbers;
+  const std::string text = Env(env);
+  if (!text.empty()) {
+    size_t start = 0;
+    while (start <= text.size()) {
+      size_t end = text.find(',', start);
+      if (end == std::string::npos)
+        end = text.size();
+      uint64_t value = 0;
+      if (base::ParseWholeDecimal(text.substr(start, end - start), &value))
+        numbers.push_back(static_cast<int64_t>(value));
+      start = end + 1;
+    }
+    return numbers;
+  }
+  if (config.contains(key) && config[key].is_array()) {
+    for (const base::JsonValue& value : config[key]) {
+      if (value.is_number_integer())
+        numbers.push_back(value.get<int64_t>());
+    }
+  }
+  return numbers;
+}
+
+void SendWindowMessages(HWND window, const base::JsonValue& config) {
+  uint64_t gap_ms = 0;
+  std::string gap = Env(fake_setup::kMessageGapEnv);
+  if (gap.empty() && config.contains("message_gap_ms") &&
+      config["message_gap_ms"].is_number_integer())
+    gap = std::to_string(config["message_gap_ms"].get<int64_t>());
+  base::ParseWholeDecimal(gap, &gap_ms);
+  for (int64_t code : Numbers(config, "install_progress", fake_setup::kInstallProgressEnv)) {
+    Post(window, L"velnor.lite.set_install_progress", static_cast<WPARAM>(code),
+         static_cast<DWORD>(gap_ms));
+  }
+  for (int64_t percent : Numbers(config, "import_progress", fake_setup::kImportProgressEnv)) {
+    Post(window, L"velnor.lite.set_import_progress", static_cast<WPARAM>(percent),
+         static_cast<DWORD>(gap_ms));
+  }
+  const std::string close = Env(fake_setup::kCloseWindowEnv);
+  if (close == "1" || (close.empty() && config.value("close_window", false)))
+    Post(window, L"velnor.lite.close_window", 0, 0);
 }
 
 }  // namespace
@@ -144,22 +197,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   uint64_t window_value = 0;
   base::ParseWholeDecimal(command_line.GetSwitchValueASCII("progress-window"), &window_value);
   HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(window_value));
-  if (window) {
-    for (const char* key : {"install_progress", "import_progress"}) {
-      if (!config.contains(key) || !config[key].is_array())
-        continue;
-      for (const base::JsonValue& value : config[key]) {
-        if (value.is_number_integer()) {
-          Post(window,
-               key[1] == 'n' ? L"velnor.lite.set_install_progress"
-                             : L"velnor.lite.set_import_progress",
-               static_cast<WPARAM>(value.get<int64_t>()));
-        }
-      }
-    }
-    if (config.value("close_window", false))
-      Post(window, L"velnor.lite.close_window", 0);
-  }
+  if (window)
+    SendWindowMessages(window, config);
 
   std::string browser = Env(fake_setup::kBrowserMsEnv);
   if (browser.empty() && config.contains("browser_window_ms") &&

@@ -21,6 +21,15 @@ TEST_FAKE_SETUP_NAME(kCopySelfEnv, "LITE_FAKE_SETUP_COPY_SELF")
 TEST_FAKE_SETUP_NAME(kRunMsEnv, "LITE_FAKE_SETUP_RUN_MS")
 // Milliseconds a child keeps the browser's window ("browser_window_ms").
 TEST_FAKE_SETUP_NAME(kBrowserMsEnv, "LITE_FAKE_SETUP_BROWSER_MS")
+// Stage codes posted to the window, comma-separated ("install_progress").
+TEST_FAKE_SETUP_NAME(kInstallProgressEnv, "LITE_FAKE_SETUP_INSTALL_PROGRESS")
+// Import percentages posted to the window, comma-separated ("import_progress").
+TEST_FAKE_SETUP_NAME(kImportProgressEnv, "LITE_FAKE_SETUP_IMPORT_PROGRESS")
+// "1" posts the close request to the window last ("close_window").
+TEST_FAKE_SETUP_NAME(kCloseWindowEnv, "LITE_FAKE_SETUP_CLOSE_WINDOW")
+// Milliseconds between two messages to the window ("message_gap_ms"), so
+// that a watcher sees every value.
+TEST_FAKE_SETUP_NAME(kMessageGapEnv, "LITE_FAKE_SETUP_MESSAGE_GAP_MS")
 
 // The configuration file beside the program.
 TEST_FAKE_SETUP_NAME(kConfigFileName, "fake_setup.json")

@@ -50,6 +50,26 @@ TEST_F(DrawingTest, PictureSizeFollowsTheDrawFactor) {
   EXPECT_DOUBLE_EQ(0.75, bitmap.draw_factor());
 }
 
+TEST_F(DrawingTest, ResourcePictureOfThePairIsChosenByTheFactor) {
+  // Test pictures 2030 (60 x 20) and 2031 (120 x 40), the same at 2x.
+  ResourceBitmap bitmap;
+  ASSERT_TRUE(bitmap.LoadAtScale(2030, 2031, 1));
+  EXPECT_EQ(60, bitmap.Width());
+  EXPECT_DOUBLE_EQ(1, bitmap.draw_factor());
+  ASSERT_TRUE(bitmap.LoadAtScale(2030, 2031, 2));
+  EXPECT_EQ(120, bitmap.Width());
+  EXPECT_EQ(40, bitmap.Height());
+  EXPECT_DOUBLE_EQ(1, bitmap.draw_factor());
+  ASSERT_TRUE(bitmap.LoadAtScale(2030, 2031, 1.5));
+  EXPECT_EQ(90, bitmap.Width());
+  EXPECT_DOUBLE_EQ(0.75, bitmap.draw_factor());
+  // A picture with a 1x resource only is stretched.
+  ASSERT_TRUE(bitmap.LoadAtScale(2030, 0, 1.5));
+  EXPECT_EQ(90, bitmap.Width());
+  EXPECT_EQ(30, bitmap.Height());
+  EXPECT_DOUBLE_EQ(1.5, bitmap.draw_factor());
+}
+
 TEST_F(DrawingTest, UndecodableOrMissingPictureIsEmptyAndLogged) {
   test::LogCapture log;
   const std::string garbage = "not a picture at all";

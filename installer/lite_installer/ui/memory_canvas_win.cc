@@ -3,9 +3,31 @@
 namespace lite_installer {
 
 MemoryCanvas::~MemoryCanvas() {
+  Release();
+}
+
+MemoryCanvas& MemoryCanvas::operator=(MemoryCanvas&& other) noexcept {
+  if (this == &other)
+    return *this;
+  Release();
+  dc_ = std::move(other.dc_);
+  bitmap_ = std::move(other.bitmap_);
+  replaced_ = std::exchange(other.replaced_, nullptr);
+  bits_ = std::exchange(other.bits_, nullptr);
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  return *this;
+}
+
+void MemoryCanvas::Release() {
   // The bitmap may be deleted only once no DC holds it.
   if (dc_.IsValid() && replaced_)
     ::SelectObject(dc_.Get(), replaced_);
+  dc_.Reset();
+  bitmap_.Reset();
+  replaced_ = nullptr;
+  bits_ = nullptr;
+  width_ = height_ = 0;
 }
 
 bool MemoryCanvas::Create(HDC reference, int width, int height) {
@@ -27,8 +49,7 @@ bool MemoryCanvas::Create(HDC reference, int width, int height) {
   HGDIOBJ replaced = ::SelectObject(dc.Get(), bitmap.Get());
   if (!replaced || replaced == HGDI_ERROR)
     return false;
-  if (dc_.IsValid() && replaced_)
-    ::SelectObject(dc_.Get(), replaced_);
+  Release();
   dc_ = std::move(dc);
   bitmap_ = std::move(bitmap);
   replaced_ = replaced;

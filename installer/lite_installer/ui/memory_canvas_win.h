@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "base/win/scoped_gdi_win.h"
 #include "installer/lite_installer/ui/resource_bitmap_win.h"
 
@@ -16,6 +18,8 @@ class MemoryCanvas {
   MemoryCanvas() = default;
   MemoryCanvas(const MemoryCanvas&) = delete;
   MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+  MemoryCanvas(MemoryCanvas&& other) noexcept { *this = std::move(other); }
+  MemoryCanvas& operator=(MemoryCanvas&& other) noexcept;
   ~MemoryCanvas();
 
   // A top-down 32-bit DIB of |width| x |height|, all zero (transparent
@@ -32,6 +36,8 @@ class MemoryCanvas {
   int height() const { return height_; }
 
  private:
+  void Release();
+
   base::win::ScopedMemoryDC dc_;
   base::win::ScopedBitmap bitmap_;
   HGDIOBJ replaced_ = nullptr;

@@ -30,7 +30,10 @@ base::win::ScopedComPtr<IStream> StreamOver(const void* data, size_t size) {
 }  // namespace
 
 bool ResourceBitmap::Load(int id_1x, int id_2x) {
-  const double scale = GetDpiScale();
+  return LoadAtScale(id_1x, id_2x, GetDpiScale());
+}
+
+bool ResourceBitmap::LoadAtScale(int id_1x, int id_2x, double scale) {
   const BitmapChoice choice = ChooseBitmap(id_1x, id_2x, scale);
   image_.Reset();
   HRSRC resource = choice.resource_id

@@ -31,6 +31,8 @@ class ResourceBitmap {
   // False, logged, with an empty bitmap when the picture is missing or does
   // not decode.
   bool Load(int id_1x, int id_2x);
+  // As Load, for a window drawn at |scale| instead of the DPI factor.
+  bool LoadAtScale(int id_1x, int id_2x, double scale);
   // Decodes an encoded picture (PNG, JPEG, ...) drawn at |draw_factor| window
   // pixels per picture pixel.
   bool LoadFromData(const void* data, size_t size, double draw_factor);
