@@ -74,6 +74,14 @@ class Installer {
   installer::InstallStatReporter* stat_reporter() { return stat_reporter_.get(); }
   void IncrementStopRequests() { stop_requests_.fetch_add(1); }
 
+  // Whether the installation should run in an elevated copy of this
+  // program: not for a user outside the administrators group, not for a run
+  // that is no installation.
+  static bool NeedStartThisProcessAsAdmin(const base::CommandLine& command_line);
+  // Starts the elevated copy that installs on this process's behalf, owned
+  // by |window|; false when no copy was started.
+  virtual bool StartElevatedCopy(HWND window);
+
   virtual bool RunModuleInElevatedProcess();
   // Starts the setup archive at |module_path| with |command_line| plus
   // "source" and waits for it; the setup's exit code becomes the exit code.
