@@ -73,9 +73,12 @@ bool ShadowWindow::Create(HWND owner, bool windows8_or_later, double factor) {
     pieces_[piece].LoadAtScale(ids.id_1x, ids.id_2x, factor);
   }
   const RECT place = ShadowRect();
-  window_ = ::CreateWindowExW(WS_EX_LAYERED, L"STATIC", L"", WS_POPUPWINDOW, place.left, place.top,
-                              place.right - place.left, place.bottom - place.top, owner, nullptr,
-                              ::GetModuleHandleW(nullptr), nullptr);
+  // Transparent to the mouse: it lies over the window's edges, and clicks
+  // there belong to the window.
+  window_ =
+      ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, L"STATIC", L"", WS_POPUPWINDOW,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   return window_ != nullptr;
 }
 
