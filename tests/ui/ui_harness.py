@@ -199,6 +199,17 @@ class Window:
         self.wine.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", "1")
         return True
 
+    def wait_for_control(self, control_id, shown=True, timeout=15):
+        """Waits until control |control_id| is visible (or, with |shown|
+        false, gone or hidden); whether it came to that."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            control = self.control(control_id)
+            if bool(control and control["visible"]) == shown:
+                return True
+            time.sleep(0.2)
+        return False
+
     def gone(self, timeout_ms):
         return self.wine.probe("gone", self.hwnd, timeout_ms, timeout=timeout_ms / 1000 + 30)
 

@@ -18,7 +18,7 @@
 //   ui_probe watch HWND ID MS          the accessible values of control ID, each
 //                                      change, until MS pass or the window goes
 //   ui_probe gone HWND MS              waits until the window no longer exists
-//   ui_probe dialog-click OWNER ID MS  waits for a visible window of OWNER's process
+//   ui_probe dialog-click OWNER ID MS  waits for a visible dialog of OWNER's process
 //                                      other than OWNER and posts it BN_CLICKED of ID
 //   ui_probe kill PID                  ends the process (a test's leftover run)
 //   ui_probe run TEMP EXE ARGS...      runs EXE with TEMP and TMP set to TEMP; prints
@@ -316,6 +316,11 @@ BOOL CALLBACK FindOwned(HWND window, LPARAM lparam) {
   DWORD process = 0;
   ::GetWindowThreadProcessId(window, &process);
   if (window == state->owner || process != state->process || !::IsWindowVisible(window))
+    return TRUE;
+  // Only dialogs: the window's shadow is a visible window of the process too.
+  wchar_t class_name[16] = {};
+  ::GetClassNameW(window, class_name, 16);
+  if (std::wcscmp(class_name, L"#32770") != 0)
     return TRUE;
   state->found = window;
   return FALSE;
