@@ -113,19 +113,22 @@ def accents(s, dx, dy):
 def first_screen_motif(dy):
     s = Surface(W, H, SS)
     dx = 0
+    # The back card and the accents move less, so that the orb stays clear
+    # of the close button.
+    back_dy = max(dy, -30)
     # A second window card behind, slightly lighter, for depth.
-    bx, by = 1130 + dx, 120 + dy
+    bx, by = 1130 + dx, 120 + back_dy
     card(s, (bx, by, bx + 420, by + 340), 26, rgba(mix(WHITE, PANEL, 0.4)), 0.10)
     s.rounded((bx, by, bx + 420, by + 56), 26, rgba(PANEL))
     s.rect((bx, by + 32, bx + 420, by + 56), rgba(PANEL))
     for i, c in enumerate((ACCENT, YELLOW, mix(ACCENT, WHITE, 0.5))):
         s.ellipse((bx + 26 + i * 26, by + 20, bx + 42 + i * 26, by + 36), rgba(c, 150))
     page_lines(s, bx + 250, by + 90, [140, 110, 130, 90])
-    accents(s, dx, dy)
+    accents(s, dx, back_dy)
     x, y = 990 + dx, 240 + dy
-    browser_card(s, x, y, 500, 420, tabs=2)
+    browser_card(s, x, y, 500, 380, tabs=2)
     hero_block(s, (x + 26, y + 150, x + 474, y + 286))
-    page_lines(s, x + 26, y + 314, [300, 380, 240])
+    page_lines(s, x + 26, y + 314, [300, 380])
     # A small front card, e.g. a download or a protection note.
     fx, fy = 1370 + dx, 540 + dy
     card(s, (fx, fy, fx + 190, fy + 150), 22, rgba(WHITE), 0.18, 22)
@@ -178,7 +181,9 @@ def _compose(base, motif, fade_from, fade_to):
 
 
 def first_screen(off_variant):
-    dy = 80 if off_variant else 0
+    # The first screen keeps the bottom right free for the licence line; the
+    # first-screen-off variant has no licence line and sits lower.
+    dy = 80 if off_variant else -80
     base = base_gradient(1280, 420 + dy)
     return _compose(base, first_screen_motif(dy), 880, 1120)
 
@@ -189,9 +194,13 @@ def builtin_slide(russian):
 
 
 def with_border(image, rounded, scale=2):
-    """The window's one-pixel (design) border drawn on the picture's edge."""
+    """The window's one-pixel (design) border drawn on the picture's edge.
+    A rounded picture is transparent outside its rounded corners: the shadow
+    window copies the picture's edges over the window's jagged region, and
+    the corners come out smooth."""
     colour = rgba((0xC9, 0xCF, 0xDA))
     b = scale
+    coverage = None
     if rounded:
         ring = Surface(W, H, 2)
         ring.rounded((0, 0, W, H), 9 * scale, (255, 255, 255, 255))
@@ -200,12 +209,15 @@ def with_border(image, rounded, scale=2):
         outer_a = np.asarray(ring.result())[..., 3].astype(np.float64)
         inner_a = np.asarray(inner.result())[..., 3].astype(np.float64)
         weight = np.clip(outer_a - inner_a, 0, 255) / 255.0
-        # Outside the rounded corner the region clips the window anyway.
-        weight = np.maximum(weight, 1.0 - outer_a / 255.0)
+        coverage = outer_a
     else:
         weight = np.zeros((H, W))
         weight[:b, :] = weight[-b:, :] = 1.0
         weight[:, :b] = weight[:, -b:] = 1.0
     arr = np.asarray(image).astype(np.float64)
     arr = blend_colour(arr, colour[:3], weight)
-    return to_image(arr)
+    out = to_image(arr)
+    if coverage is not None:
+        out = out.convert("RGBA")
+        out.putalpha(Image.fromarray(np.clip(np.rint(coverage), 0, 255).astype(np.uint8), "L"))
+    return out

@@ -29,6 +29,15 @@ def render(w, h, margin, radius, drop):
     ys, xs = np.mgrid[0:size[1], 0:size[0]].astype(np.float64)
     dist = np.minimum.reduce([xs + 0.5, ys + 0.5, size[0] - xs - 0.5, size[1] - ys - 0.5])
     alpha *= np.clip(dist / (margin * 0.5), 0.0, 1.0)
+    # The shadow window lies over the window: where the window's shape is, the
+    # shadow is clear, or its corners would darken the window's own corners.
+    # Outside a rounded corner the shadow goes on, under the picture's band.
+    window = Image.new("L", (size[0] * ss, size[1] * ss), 0)
+    ImageDraw.Draw(window).rounded_rectangle(
+        (margin * ss, margin * ss, (margin + w) * ss - 1, (margin + h) * ss - 1),
+        radius=radius * ss, fill=255)
+    window = np.asarray(window.resize(size, Image.BOX)).astype(np.float64) / 255.0
+    alpha *= 1.0 - window
     alpha = np.clip(np.rint(alpha * 255), 0, 255).astype(np.uint8)
     rgba = np.zeros((size[1], size[0], 4), np.uint8)
     rgba[..., 3] = alpha
