@@ -1,7 +1,6 @@
 #include "installer/lite_installer/ui/custom_check_box_win.h"
 
-#include <uxtheme.h>
-
+#include "base/win/system_function_win.h"
 #include "installer/lite_installer/ui/blended_text_win.h"
 #include "installer/lite_installer/ui/control_painting_win.h"
 #include "installer/lite_installer/ui/dpi_scale_win.h"
@@ -29,12 +28,22 @@ base::String16 WithoutMarkup(const base::String16& label) {
   return plain;
 }
 
+// Whether visual styles draw this program's controls. The theme library is
+// loaded by the common controls when styles are on; where it is not loaded,
+// or has no such function, the controls are unthemed.
+bool AppThemed() {
+  using IsAppThemedFunction = BOOL(WINAPI*)();
+  auto is_app_themed =
+      base::win::GetSystemFunction<IsAppThemedFunction>(L"uxtheme.dll", "IsAppThemed");
+  return is_app_themed && is_app_themed();
+}
+
 }  // namespace
 
 bool CustomCheckBox::Attach(HWND check_box, int glyph_1x, int glyph_2x) {
   if (!Subclass(check_box))
     return false;
-  if (!::IsAppThemed()) {
+  if (!AppThemed()) {
     // Without visual styles no custom draw arrives: the button becomes
     // owner-drawn and its checked state lives here.
     checked_ = ::SendMessageW(check_box, BM_GETCHECK, 0, 0) == BST_CHECKED;
