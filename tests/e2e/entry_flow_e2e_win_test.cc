@@ -15,7 +15,8 @@ constexpr char kStartLine[] = "INFO: -------------------------------------- Star
 // The first top-level window of |process_id| with the installer's class.
 HWND FindInstallerWindow(DWORD process_id) {
   HWND window = nullptr;
-  while ((window = ::FindWindowExW(nullptr, window, L"VelnorLiteInstallerWindow", nullptr))) {
+  // The installer window is a dialog.
+  while ((window = ::FindWindowExW(nullptr, window, L"#32770", nullptr))) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     if (owner == process_id)
@@ -97,7 +98,8 @@ TEST(EntryFlowTest, SecondInstanceDefersToTheFirstAndExitsWith600) {
 
   // The first run goes on until its user closes the window.
   EXPECT_EQ(first.Wait(0), STILL_ACTIVE);
-  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  // The system Close command (Alt+F4) ends the window without a prompt.
+  ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(first.Wait(), 500);
   const std::vector<std::string> first_messages = first.OwnLogMessages();
   EXPECT_TRUE(Contains(first_messages, "INFO: User cancelled installation."));

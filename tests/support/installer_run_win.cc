@@ -31,6 +31,13 @@ InstallerRun::InstallerRun(const std::wstring& arguments,
   process_ = StartProcessWithTemp(L"\"" + path + L"\" " + arguments, temp_dir_);
 }
 
+InstallerRun::~InstallerRun() {
+  if (started() && Wait(0) == static_cast<int>(STILL_ACTIVE)) {
+    ::TerminateProcess(process_.Get(), 1);
+    Wait(10000);
+  }
+}
+
 int InstallerRun::Wait(DWORD timeout_ms) {
   return static_cast<int>(WaitForExitCode(process_.Get(), timeout_ms));
 }

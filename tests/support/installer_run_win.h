@@ -19,6 +19,11 @@ class InstallerRun {
   explicit InstallerRun(const std::wstring& arguments,
                         std::wstring temp_dir = std::wstring(),
                         const std::wstring& program = std::wstring());
+  // Ends a run that is still going (a failed test's): a leftover installer
+  // would hold the single-instance lock for every later run.
+  ~InstallerRun();
+  InstallerRun(const InstallerRun&) = delete;
+  InstallerRun& operator=(const InstallerRun&) = delete;
 
   bool started() const { return process_.IsValid(); }
   DWORD process_id() const { return ::GetProcessId(process_.Get()); }

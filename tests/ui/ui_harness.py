@@ -199,6 +199,31 @@ class Window:
         self.wine.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", "1")
         return True
 
+    def wait_for_focus(self, control_id, timeout=3):
+        """Waits until control |control_id| has the focus (a key's effect
+        takes its time on a loaded machine); whether it came to that."""
+        deadline = time.monotonic() + timeout
+        while True:
+            if self.focused_id() == control_id:
+                return True
+            if time.monotonic() > deadline:
+                return False
+            time.sleep(0.1)
+
+    def take_keyboard_focus(self):
+        """Gives the window the display's keyboard focus, where xdotool's keys
+        go: without a window manager nothing moves the focus back to it after
+        another test's window has gone."""
+        # Anything between the words: the title may hold a no-break
+        # space, which the probe reports as a space.
+        words = self.info.get("title", "").split()
+        pattern = "^" + ".+".join(re.escape(word) for word in words) + "$"
+        ids = self.wine.xdotool("search", "--onlyvisible", "--name", pattern).split()
+        if ids:
+            self.wine.xdotool("windowfocus", ids[0])
+            time.sleep(0.3)
+        return bool(ids)
+
     def wait_for_control(self, control_id, shown=True, timeout=15):
         """Waits until control |control_id| is visible (or, with |shown|
         false, gone or hidden); whether it came to that."""

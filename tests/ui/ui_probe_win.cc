@@ -362,11 +362,19 @@ int Run(int argc, wchar_t** argv) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
-  if (!::CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-    std::fprintf(stderr, "ui_probe: CreateProcessW failed: %lu\n", ::GetLastError());
-    return 1;
+  // Wine under load now and then fails a start with ERROR_INTERNAL_ERROR
+  // (1359); a second try a moment later starts the program.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0)
+      ::Sleep(500);
+    started = ::CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &info) != FALSE;
+    if (!started)
+      std::fprintf(stderr, "ui_probe: CreateProcessW failed: %lu\n", ::GetLastError());
   }
+  if (!started)
+    return 1;
   base::win::ScopedHandle thread(info.hThread);
   base::win::ScopedHandle process(info.hProcess);
   std::printf("{\"pid\":%lu}\n", info.dwProcessId);

@@ -29,6 +29,14 @@ class UserIdWinTest : public ::testing::Test {
     ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Velnor", marker_.c_str());
   }
 
+  // The file and markers are the real user's: a test leaves none behind, or
+  // every later installer run in the prefix would read what it wrote.
+  void TearDown() override {
+    ::DeleteFileW(base::win::AsWide(path_));
+    ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\AppDataLow\\Velnor", marker_.c_str());
+    ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Velnor", marker_.c_str());
+  }
+
   void WriteIdFile(const std::string& content) { ASSERT_TRUE(platform_.WriteFile(path_, content)); }
 
   broupdater::UserIdPlatformWin platform_;

@@ -179,11 +179,7 @@ void CustomCheckBox::Paint(HDC dc, const RECT& rect, int state, bool focused) co
   if (!canvas.Create(dc, width, height))
     return;
   const RECT local = {0, 0, width, height};
-  if (background_) {
-    DrawPictureUnder(canvas.dc(), local, background_, PositionInParent(handle()));
-  } else {
-    ::BitBlt(canvas.dc(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
-  }
+  FillWithBackground(canvas.dc(), width, height, background_, handle(), dc, {rect.left, rect.top});
   const int frame = (IsChecked() ? 3 : 0) + state;
   const int glyph_width = GlyphWidth();
   glyph_.Draw(canvas.dc(), kGlyphOffset, kGlyphOffset, glyph_width, glyph_.Height(),

@@ -8,25 +8,9 @@
 #include "installer/lite_installer/ui/blended_text_win.h"
 #include "installer/lite_installer/ui/control_painting_win.h"
 #include "installer/lite_installer/ui/memory_canvas_win.h"
+#include "installer/lite_installer/ui/progress_text.h"
 
 namespace lite_installer {
-
-namespace {
-
-// PENDING: the platform-free ProgressFillWidth of the progress text takes
-// this over once it lands. The filled part of a bar |width| pixels wide at
-// |pos| of low..high, integer division.
-int FillWidth(int width, int low, int high, int pos) {
-  if (high <= low || width <= 0)
-    return 0;
-  if (pos < low)
-    pos = low;
-  if (pos > high)
-    pos = high;
-  return static_cast<int>(static_cast<long long>(width) * (pos - low) / (high - low));
-}
-
-}  // namespace
 
 bool CustomProgressBar::Attach(HWND progress) {
   if (!Subclass(progress))
@@ -110,7 +94,7 @@ void CustomProgressBar::Paint(HDC dc, const RECT& client) const {
   PBRANGE range = {};
   ::SendMessageW(handle(), PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
   const int pos = GetPos();
-  const int filled = FillWidth(width, range.iLow, range.iHigh, pos);
+  const int filled = ProgressFillWidth(width, range.iLow, range.iHigh, pos);
   if (filled > 0)
     fill_.Draw(target, left, top, filled, height, 0, 0, filled, fill_.Height());
   if (filled < width) {

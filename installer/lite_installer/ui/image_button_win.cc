@@ -103,11 +103,7 @@ void ImageButton::Paint(HDC dc, const RECT& rect, Frame frame, bool focus_rect) 
   if (!canvas.Create(dc, width, height))
     return;
   const RECT local = {0, 0, width, height};
-  if (background_) {
-    DrawPictureUnder(canvas.dc(), local, background_, PositionInParent(handle()));
-  } else {
-    ::BitBlt(canvas.dc(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
-  }
+  FillWithBackground(canvas.dc(), width, height, background_, handle(), dc, {rect.left, rect.top});
   const Size frame_size = NaturalSize();
   picture_.Draw(canvas.dc(), 0, 0, frame_size.width, frame_size.height, frame * frame_size.width, 0,
                 frame_size.width, frame_size.height);

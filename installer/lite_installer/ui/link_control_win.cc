@@ -60,12 +60,8 @@ bool LinkControl::OnDrawItem(const DRAWITEMSTRUCT& draw) {
   if (!canvas.Create(draw.hDC, width, height))
     return true;
   const RECT local = {0, 0, width, height};
-  if (background_) {
-    DrawPictureUnder(canvas.dc(), local, background_, PositionInParent(handle()));
-  } else {
-    ::BitBlt(canvas.dc(), 0, 0, width, height, draw.hDC, draw.rcItem.left, draw.rcItem.top,
-             SRCCOPY);
-  }
+  FillWithBackground(canvas.dc(), width, height, background_, handle(), draw.hDC,
+                     {draw.rcItem.left, draw.rcItem.top});
   DrawBlendedText(canvas.dc(), local, text_, link_font_.Get(), ThemeColor(kTextColor), alpha_,
                   DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
   if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT))
