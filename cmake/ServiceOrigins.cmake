@@ -14,6 +14,16 @@ set(LITE_ORIGIN_STATS "https://stats.velnor.example" CACHE STRING "Statistics se
 set(LITE_ORIGIN_STATS_STORAGE "https://stats-storage.velnor.example" CACHE STRING
     "Statistics storage (installation-finished report)")
 
+# The vendor's browser site, where the failure dialogs send the user: one
+# host per country edition, chosen by the brand id.
+set(LITE_ORIGIN_BROWSER_SITE "https://browser.velnor.example" CACHE STRING "Browser site")
+set(LITE_ORIGIN_BROWSER_SITE_TR "https://browser.velnor-tr.example" CACHE STRING
+    "Browser site of the Turkish edition (brand id velnor_tr)")
+set(LITE_ORIGIN_BROWSER_SITE_KZ "https://browser.velnor-kz.example" CACHE STRING
+    "Browser site of the Kazakh edition (brand id velnor_kz)")
+set(LITE_ORIGIN_BROWSER_SITE_UZ "https://browser.velnor-uz.example" CACHE STRING
+    "Browser site of the Uzbek edition (brand id velnor_uz)")
+
 configure_file(${PROJECT_SOURCE_DIR}/installer/service_origins.h.in
                ${CMAKE_BINARY_DIR}/generated/installer/service_origins.h @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)

@@ -21,6 +21,7 @@
 #include "installer/lite_installer/startup/secure_environment_win.h"
 #include "installer/lite_installer/temp_path_win.h"
 #include "installer/lite_installer/ui/lite_main_window_win.h"
+#include "installer/lite_installer/ui/message_dialog_factory_win.h"
 #include "installer/lite_installer/ui/string_table_win.h"
 #include "installer/lite_installer/ui/ui_platform_scope_win.h"
 #include "installer/util/disk_space.h"
@@ -42,8 +43,6 @@ constexpr uint32_t kCpuCaptionId = IDS_INSTALLER_TITLE;
 constexpr uint32_t kCpuTextId = IDS_INSTALL_IMPOSSIBLE;
 constexpr uint32_t kNoSse2TextId = IDS_NO_SSE2;
 constexpr uint32_t kNoSse3TextId = IDS_NO_SSE3;
-constexpr uint32_t kDiskSpaceTitleId = IDS_DISK_SPACE_TITLE;
-constexpr uint32_t kDiskSpaceTextId = IDS_DISK_SPACE_TEXT;
 
 void InstallFileLogger(const base::String16& temp_dir) {
   logging::InstallLogSink(std::make_unique<logging::FileLogger>(
@@ -179,8 +178,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       exit_code = lite_installer::kExitUserCancelled;
     }
   } else {
-    ShowMessage(kDiskSpaceTitleId,
-                lite_installer::LoadResourceString(kDiskSpaceTextId, language_id), language_id);
+    lite_installer::ShowDiskSpaceRefusal(language_id);
     exit_code = lite_installer::kExitNotEnoughDiskSpace;
   }
   LOG(INFO) << "Installer exit with code: " << exit_code;

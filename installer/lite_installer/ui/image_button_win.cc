@@ -42,6 +42,16 @@ void ImageButton::SetAccessibility(long role, const base::String16& name) {
   accessible_.Attach(handle(), role, name);
 }
 
+void ImageButton::SetBackgroundCanvas(const MemoryCanvas* canvas) {
+  background_canvas_ = canvas;
+  if (handle())
+    ::InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void ImageButton::SetStretchedEnds(int end_width) {
+  stretched_end_width_ = end_width;
+}
+
 Size ImageButton::NaturalSize() const {
   return {picture_.Width() / 3, picture_.Height()};
 }
@@ -103,10 +113,15 @@ void ImageButton::Paint(HDC dc, const RECT& rect, Frame frame, bool focus_rect) 
   if (!canvas.Create(dc, width, height))
     return;
   const RECT local = {0, 0, width, height};
-  FillWithBackground(canvas.dc(), width, height, background_, handle(), dc, {rect.left, rect.top});
-  const Size frame_size = NaturalSize();
-  picture_.Draw(canvas.dc(), 0, 0, frame_size.width, frame_size.height, frame * frame_size.width, 0,
-                frame_size.width, frame_size.height);
+  if (background_canvas_) {
+    const POINT corner = PositionInParent(handle());
+    ::BitBlt(canvas.dc(), 0, 0, width, height, background_canvas_->dc(), corner.x, corner.y,
+             SRCCOPY);
+  } else {
+    FillWithBackground(canvas.dc(), width, height, background_, handle(), dc,
+                       {rect.left, rect.top});
+  }
+  DrawFrame(canvas.dc(), width, height, frame);
   if (!text_.empty()) {
     base::win::ScopedSelectObject select_font(canvas.dc(), font_);
     ::SetBkMode(canvas.dc(), TRANSPARENT);
@@ -118,6 +133,25 @@ void ImageButton::Paint(HDC dc, const RECT& rect, Frame frame, bool focus_rect) 
   if (focus_rect)
     ::DrawFocusRect(canvas.dc(), &local);
   ::BitBlt(dc, rect.left, rect.top, width, height, canvas.dc(), 0, 0, SRCCOPY);
+}
+
+void ImageButton::DrawFrame(HDC dc, int width, int height, Frame frame) const {
+  const Size frame_size = NaturalSize();
+  const int source_x = frame * frame_size.width;
+  const int end = stretched_end_width_;
+  if (end <= 0 || 2 * end >= frame_size.width || 2 * end >= width) {
+    picture_.Draw(dc, 0, 0, stretched_end_width_ > 0 ? width : frame_size.width,
+                  stretched_end_width_ > 0 ? height : frame_size.height, source_x, 0,
+                  frame_size.width, frame_size.height);
+    return;
+  }
+  // Left end, stretched middle, right end; all three take the button's
+  // height.
+  picture_.Draw(dc, 0, 0, end, height, source_x, 0, end, frame_size.height);
+  picture_.Draw(dc, end, 0, width - 2 * end, height, source_x + end, 0, frame_size.width - 2 * end,
+                frame_size.height);
+  picture_.Draw(dc, width - end, 0, end, height, source_x + frame_size.width - end, 0, end,
+                frame_size.height);
 }
 
 }  // namespace lite_installer

@@ -11,6 +11,7 @@
 #include "base/strings.h"
 #include "installer/lite_installer/ui/accessible_control_win.h"
 #include "installer/lite_installer/ui/dialog_window_win.h"
+#include "installer/lite_installer/ui/memory_canvas_win.h"
 #include "installer/lite_installer/ui/resource_bitmap_win.h"
 #include "installer/lite_installer/ui/window_geometry.h"
 
@@ -28,6 +29,11 @@ class ImageButton : public DialogWindow {
   void SetText(const base::String16& text, HFONT font, COLORREF color);
   // The picture drawn over the parent's client area; not owned, may be null.
   void SetBackground(const ResourceBitmap* picture);
+  // Or the parent's client area already composed; not owned, may be null.
+  void SetBackgroundCanvas(const MemoryCanvas* canvas);
+  // Draws each frame at the button's size: |end_width| window pixels at
+  // either end kept as they are, the middle stretched between them.
+  void SetStretchedEnds(int end_width);
   void SetAccessibility(long role, const base::String16& name);
 
   // One frame of the picture, in window pixels.
@@ -56,9 +62,12 @@ class ImageButton : public DialogWindow {
 
  private:
   void Paint(HDC dc, const RECT& rect, Frame frame, bool focus_rect) const;
+  void DrawFrame(HDC dc, int width, int height, Frame frame) const;
 
   ResourceBitmap picture_;
   const ResourceBitmap* background_ = nullptr;
+  const MemoryCanvas* background_canvas_ = nullptr;
+  int stretched_end_width_ = 0;
   base::String16 text_;
   HFONT font_ = nullptr;
   COLORREF color_ = 0;

@@ -25,6 +25,15 @@ inline constexpr ThemeFont kBodyFont = {u"VS Text", 13, 400};
 // The check box labels and the privacy link.
 inline constexpr ThemeFont kSmallFont = {u"VS Text", 12, 400};
 
+// The redesigned message dialogs.
+inline constexpr ThemeFont kDialogHeadingFont = {u"VS Text", 18, 500};
+inline constexpr ThemeFont kDialogTextFont = {u"VS Text", 13, 400};
+inline constexpr ThemeFont kDialogButtonFont = {u"VS Text", 13, 400};
+// The classic message dialogs, in a face every Windows has.
+inline constexpr ThemeFont kClassicHeadingFont = {u"Arial", 16, 400};
+inline constexpr ThemeFont kClassicTextFont = {u"Arial", 13, 400};
+inline constexpr ThemeFont kClassicButtonFont = {u"Arial", 14, 400};
+
 // The font height to ask for: negative, so that it is the character height
 // and not the cell height, truncated to whole pixels.
 inline int ThemeFontHeight(const ThemeFont& font, double factor) {
@@ -35,6 +44,10 @@ inline int ThemeFontHeight(const ThemeFont& font, double factor) {
 inline constexpr uint32_t kTextColor = 0x000000;
 inline constexpr uint32_t kInstallButtonTextColor = 0xFFFFFF;
 inline constexpr uint32_t kSlideFillColor = 0xCFCFCF;
+inline constexpr uint32_t kDialogHeadingColor = 0x000000;
+inline constexpr uint32_t kDialogTextColor = 0x575757;
+inline constexpr uint32_t kDialogButtonTextColor = 0x000000;
+inline constexpr uint32_t kClassicDialogTextColor = 0x464646;
 
 inline constexpr uint8_t kTitleAlpha = 255;
 inline constexpr uint8_t kLicenceTextAlpha = 115;

@@ -54,24 +54,24 @@ InstallationWindowThemeBase::~InstallationWindowThemeBase() {
 }
 
 HFONT InstallationWindowThemeBase::CreateTitleFont() const {
-  return CreateThemeFont(kTitleFont);
+  return CreateThemeFontAt(kTitleFont, dpi_scale_);
 }
 
 HFONT InstallationWindowThemeBase::CreateInstallButtonFont() const {
-  return CreateThemeFont(kInstallButtonFont);
+  return CreateThemeFontAt(kInstallButtonFont, dpi_scale_);
 }
 
 HFONT InstallationWindowThemeBase::CreateBodyFont() const {
-  return CreateThemeFont(kBodyFont);
+  return CreateThemeFontAt(kBodyFont, dpi_scale_);
 }
 
 HFONT InstallationWindowThemeBase::CreateSmallFont() const {
-  return CreateThemeFont(kSmallFont);
+  return CreateThemeFontAt(kSmallFont, dpi_scale_);
 }
 
-HFONT InstallationWindowThemeBase::CreateThemeFont(const ThemeFont& font) const {
+HFONT CreateThemeFontAt(const ThemeFont& font, double factor) {
   const base::String16 face = font.face;
-  return ::CreateFontW(ThemeFontHeight(font, dpi_scale_), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+  return ::CreateFontW(ThemeFontHeight(font, factor), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, base::win::AsWide(face));
 }

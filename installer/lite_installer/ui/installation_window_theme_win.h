@@ -18,6 +18,9 @@ inline COLORREF ThemeColor(uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// A new font of the theme at |factor|, owned by the caller.
+HFONT CreateThemeFontAt(const ThemeFont& font, double factor);
+
 class InstallationWindowThemeBase {
  public:
   // Adds the font resources (a missing one is logged; the system then
@@ -37,8 +40,6 @@ class InstallationWindowThemeBase {
   double dpi_scale() const { return dpi_scale_; }
 
  private:
-  HFONT CreateThemeFont(const ThemeFont& font) const;
-
   const double dpi_scale_;
   std::vector<HANDLE> added_fonts_;
   base::win::ScopedBrush slide_fill_brush_;
