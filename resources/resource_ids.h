@@ -158,4 +158,35 @@
 #define IDR_SHADOW_SQUARE_CORNER_FIRST 2291
 #define IDR_SHADOW_SQUARE_CORNER_2X_FIRST 2295
 
+/* RCDATA pictures of the redesigned message dialogs. The background
+   (460 x 234) is stretched over the whole dialog. Button sprites hold three
+   frames (normal, hot, pressed) of 100 x 35 (2x: 200 x 70); the program keeps
+   8 design pixels at each end of a frame and stretches the middle. */
+#define IDR_DIALOG_BACKGROUND 2233
+#define IDR_DIALOG_PRIMARY_BUTTON 2234
+#define IDR_DIALOG_PRIMARY_BUTTON_2X 2235
+#define IDR_DIALOG_SECONDARY_BUTTON 2236
+#define IDR_DIALOG_SECONDARY_BUTTON_2X 2237
+#define IDR_DIALOG_CLOSE_BUTTON 2238
+#define IDR_DIALOG_CLOSE_BUTTON_2X 2239
+
+/* RCDATA shadow pieces of the redesigned dialogs, 2x only, each stretched
+   into its rectangle: four corners (top-left, top-right, bottom-right,
+   bottom-left), then four edges (left, top, right, bottom). Rounded corners
+   from Windows 8 on, square ones before. */
+#define IDR_DIALOG_SHADOW_CORNER_FIRST 2240
+#define IDR_DIALOG_SHADOW_EDGE_FIRST 2244
+#define IDR_DIALOG_SHADOW_SQUARE_CORNER_FIRST 2248
+#define IDR_DIALOG_SHADOW_SQUARE_EDGE_FIRST 2252
+
+/* RCDATA pictures of the classic message dialogs. The background (410 x 186)
+   is a 397 x 174 opaque panel at (7, 4) inside its own drawn shadow; button
+   sprites hold three frames (normal, hot, pressed) of 120 x 28. */
+#define IDR_CLASSIC_DIALOG_BACKGROUND 104
+#define IDR_CLASSIC_DIALOG_FIRST_BUTTON 105
+#define IDR_CLASSIC_DIALOG_SECOND_BUTTON 106
+#define IDR_CLASSIC_DIALOG_BACKGROUND_2X 2104
+#define IDR_CLASSIC_DIALOG_FIRST_BUTTON_2X 2105
+#define IDR_CLASSIC_DIALOG_SECOND_BUTTON_2X 2106
+
 #endif /* RESOURCES_RESOURCE_IDS_H_ */
