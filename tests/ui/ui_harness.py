@@ -352,4 +352,6 @@ def resource_string(number):
     strings = open(os.path.join(SOURCE_DIR, "resources", "strings", "strings_en.rc"),
                    encoding="utf-8", errors="replace").read()
     text = re.search(r"\b" + match.group(1) + r'\s+"((?:[^"]|"")*)"', strings)
-    return text.group(1).replace('""', '"') if text else None
+    if not text:
+        return None
+    return text.group(1).replace('""', '"').replace("\\r", "\r").replace("\\n", "\n")

@@ -139,17 +139,18 @@ void ImageButton::DrawFrame(HDC dc, int width, int height, Frame frame) const {
   const Size frame_size = NaturalSize();
   const int source_x = frame * frame_size.width;
   const int end = stretched_end_width_;
-  if (end <= 0 || 2 * end >= frame_size.width || 2 * end >= width) {
+  if (end <= 0 || 2 * end + 2 >= frame_size.width || 2 * end >= width) {
     picture_.Draw(dc, 0, 0, stretched_end_width_ > 0 ? width : frame_size.width,
                   stretched_end_width_ > 0 ? height : frame_size.height, source_x, 0,
                   frame_size.width, frame_size.height);
     return;
   }
-  // Left end, stretched middle, right end; all three take the button's
-  // height.
+  // The stretched middle first, one pixel wider on each side and taken from
+  // inside the frame's identical middle columns: a stretched picture fades
+  // at its edges, and the ends drawn over it hide those columns.
+  picture_.Draw(dc, end - 1, 0, width - 2 * end + 2, height, source_x + end + 1, 0,
+                frame_size.width - 2 * end - 2, frame_size.height);
   picture_.Draw(dc, 0, 0, end, height, source_x, 0, end, frame_size.height);
-  picture_.Draw(dc, end, 0, width - 2 * end, height, source_x + end, 0, frame_size.width - 2 * end,
-                frame_size.height);
   picture_.Draw(dc, width - end, 0, end, height, source_x + frame_size.width - end, 0, end,
                 frame_size.height);
 }
