@@ -182,7 +182,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
 
   lite_installer::UiPlatformScope ui_platform;
   // The theme adds the embedded fonts the redesigned dialogs use.
-  lite_installer::InstallationWindowThemeBase theme(lite_installer::GetDpiScale());
+  lite_installer::InstallationWindowThemeBase theme(lite_installer::GetDpiScale(),
+                                                    ::LanguageIdFromCode(language));
   lite_installer::MessageDialogContext context;
   context.language_id = ::LanguageIdFromCode(language);
   context.factor = lite_installer::GetDpiScale();

@@ -170,7 +170,7 @@ TEST_F(DrawingTest, BlendedTextDarkensOnlyWhereTheTextIs) {
 TEST_F(DrawingTest, MissingFontResourcesAreLoggedAndFontsStillMade) {
   test::LogCapture log;
   {
-    InstallationWindowThemeBase theme(1.5);
+    InstallationWindowThemeBase theme(1.5, 1033);
     const std::vector<std::string> lines = log.Lines();
     ASSERT_EQ(3u, lines.size());
     EXPECT_EQ("ERROR: Unable to find font id=2087 in resources", lines[0]);

@@ -10,9 +10,9 @@ namespace lite_installer {
 
 void ClassicMessageDialog::Layout(HWND window) {
   const double factor = context_.factor;
-  heading_font_.Reset(CreateThemeFontAt(kClassicHeadingFont, factor));
-  text_font_.Reset(CreateThemeFontAt(kClassicTextFont, factor));
-  button_font_.Reset(CreateThemeFontAt(kClassicButtonFont, factor));
+  heading_font_.Reset(CreateThemeFontAt(kClassicHeadingFont, factor, context_.language_id));
+  text_font_.Reset(CreateThemeFontAt(kClassicTextFont, factor, context_.language_id));
+  button_font_.Reset(CreateThemeFontAt(kClassicButtonFont, factor, context_.language_id));
   const COLORREF color = ThemeColor(kClassicDialogTextColor);
   SetUpTexts(window, heading_font_.Get(), text_font_.Get(), color, color);
   SetUpButton(&first_button_, window, kDialogResultGoOn, IDR_CLASSIC_DIALOG_FIRST_BUTTON,

@@ -21,8 +21,8 @@ bool DialogShadow::Show(HWND owner,
   picture_ = std::move(picture);
   const RECT place = Place();
   window_ = ::CreateWindowExW(extended_style | WS_EX_LAYERED, L"STATIC", L"", style, place.left,
-                              place.top, place.right - place.left, place.bottom - place.top,
-                              owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                              place.top, place.right - place.left, place.bottom - place.top, owner,
+                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (!window_)
     return false;
   POINT position = {place.left, place.top};

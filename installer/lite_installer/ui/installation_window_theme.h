@@ -34,6 +34,28 @@ inline constexpr ThemeFont kClassicHeadingFont = {u"Arial", 16, 400};
 inline constexpr ThemeFont kClassicTextFont = {u"Arial", 13, 400};
 inline constexpr ThemeFont kClassicButtonFont = {u"Arial", 14, 400};
 
+// The embedded faces have Latin and Cyrillic letters only. Chinese and
+// Japanese interfaces ask for a system face of their script instead, with
+// the script's character set, so that the font mapper takes another face of
+// that script where this one is missing.
+struct FontChoice {
+  const char16_t* face;
+  uint8_t charset;
+};
+
+inline FontChoice FontChoiceFor(const ThemeFont& font, uint16_t language_id) {
+  switch (language_id) {
+    case 2052:
+      return {u"Microsoft YaHei", 134};  // GB2312_CHARSET
+    case 1028:
+      return {u"Microsoft JhengHei", 136};  // CHINESEBIG5_CHARSET
+    case 1041:
+      return {u"Meiryo", 128};  // SHIFTJIS_CHARSET
+    default:
+      return {font.face, 1};  // DEFAULT_CHARSET
+  }
+}
+
 // The font height to ask for: negative, so that it is the character height
 // and not the cell height, truncated to whole pixels.
 inline int ThemeFontHeight(const ThemeFont& font, double factor) {

@@ -40,8 +40,10 @@ HANDLE AddFontResourceToProcess(int id) {
 
 }  // namespace
 
-InstallationWindowThemeBase::InstallationWindowThemeBase(double dpi_scale)
-    : dpi_scale_(dpi_scale), slide_fill_brush_(::CreateSolidBrush(ThemeColor(kSlideFillColor))) {
+InstallationWindowThemeBase::InstallationWindowThemeBase(double dpi_scale, uint16_t language_id)
+    : dpi_scale_(dpi_scale),
+      language_id_(language_id),
+      slide_fill_brush_(::CreateSolidBrush(ThemeColor(kSlideFillColor))) {
   for (int id : kThemeFontResourceIds) {
     if (HANDLE font = AddFontResourceToProcess(id))
       added_fonts_.push_back(font);
@@ -54,25 +56,26 @@ InstallationWindowThemeBase::~InstallationWindowThemeBase() {
 }
 
 HFONT InstallationWindowThemeBase::CreateTitleFont() const {
-  return CreateThemeFontAt(kTitleFont, dpi_scale_);
+  return CreateThemeFontAt(kTitleFont, dpi_scale_, language_id_);
 }
 
 HFONT InstallationWindowThemeBase::CreateInstallButtonFont() const {
-  return CreateThemeFontAt(kInstallButtonFont, dpi_scale_);
+  return CreateThemeFontAt(kInstallButtonFont, dpi_scale_, language_id_);
 }
 
 HFONT InstallationWindowThemeBase::CreateBodyFont() const {
-  return CreateThemeFontAt(kBodyFont, dpi_scale_);
+  return CreateThemeFontAt(kBodyFont, dpi_scale_, language_id_);
 }
 
 HFONT InstallationWindowThemeBase::CreateSmallFont() const {
-  return CreateThemeFontAt(kSmallFont, dpi_scale_);
+  return CreateThemeFontAt(kSmallFont, dpi_scale_, language_id_);
 }
 
-HFONT CreateThemeFontAt(const ThemeFont& font, double factor) {
-  const base::String16 face = font.face;
+HFONT CreateThemeFontAt(const ThemeFont& font, double factor, uint16_t language_id) {
+  const FontChoice choice = FontChoiceFor(font, language_id);
+  const base::String16 face = choice.face;
   return ::CreateFontW(ThemeFontHeight(font, factor), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       choice.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, base::win::AsWide(face));
 }
 

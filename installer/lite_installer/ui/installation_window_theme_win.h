@@ -18,14 +18,15 @@ inline COLORREF ThemeColor(uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// A new font of the theme at |factor|, owned by the caller.
-HFONT CreateThemeFontAt(const ThemeFont& font, double factor);
+// A new font of the theme at |factor| for the interface language
+// |language_id|, owned by the caller.
+HFONT CreateThemeFontAt(const ThemeFont& font, double factor, uint16_t language_id);
 
 class InstallationWindowThemeBase {
  public:
   // Adds the font resources (a missing one is logged; the system then
   // substitutes the face).
-  explicit InstallationWindowThemeBase(double dpi_scale);
+  InstallationWindowThemeBase(double dpi_scale, uint16_t language_id);
   InstallationWindowThemeBase(const InstallationWindowThemeBase&) = delete;
   InstallationWindowThemeBase& operator=(const InstallationWindowThemeBase&) = delete;
   ~InstallationWindowThemeBase();
@@ -41,6 +42,7 @@ class InstallationWindowThemeBase {
 
  private:
   const double dpi_scale_;
+  const uint16_t language_id_;
   std::vector<HANDLE> added_fonts_;
   base::win::ScopedBrush slide_fill_brush_;
 };

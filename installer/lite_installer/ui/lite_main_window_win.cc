@@ -45,7 +45,7 @@ void LiteMainWindow::CreateLayoutAndTheme() {
   scale_ = GetDpiScale();
   const int variant = (make_default_wanted_ ? 1 : 0) + (send_stat_wanted_ ? 2 : 0);
   layout_.emplace(windows8_or_later(), variant, first_screen_off_);
-  theme_.emplace(scale_);
+  theme_.emplace(scale_, brand_->info().language_id);
 }
 
 RECT LiteMainWindow::Place(const Rect& design) const {

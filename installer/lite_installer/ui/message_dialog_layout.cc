@@ -30,17 +30,16 @@ MessageDialogLayout LayoutRedesignedDialog(const RedesignedDialogInput& input) {
   const int padding_y = 2 * Scale(10, f);
   const Size first = {input.first_label.width + padding_x, input.first_label.height + padding_y};
   const bool has_second = Has(input.second_label);
-  const Size second = has_second ? Size{input.second_label.width + padding_x,
-                                        input.second_label.height + padding_y}
-                                 : Size{};
+  const Size second =
+      has_second ? Size{input.second_label.width + padding_x, input.second_label.height + padding_y}
+                 : Size{};
   const int buttons_top = content_bottom + Scale(24, f);
   int buttons_width = Scale(40, f) + first.width;
   if (has_second)
     buttons_width += Scale(10, f) + second.width;
   const int texts_width = Scale(50, f) + std::max(input.heading.width, input.text.width);
   layout.size.width = left + std::max(buttons_width, texts_width);
-  layout.size.height =
-      buttons_top + std::max(first.height, second.height) + Scale(30, f);
+  layout.size.height = buttons_top + std::max(first.height, second.height) + Scale(30, f);
   // Right-aligned: the rightmost button ends 40 before the right edge, the
   // first (primary) one stands to the left of the second.
   const int buttons_right = layout.size.width - Scale(40, f);
@@ -116,14 +115,14 @@ DialogShadowLayout LayoutRedesignedDialogShadow(Size dialog, bool rounded, doubl
   const int inner_right = m + w - r - b;
   const int inner_bottom = m + h - r - b;
   layout.pieces = {{
-      {0, 0, c, c},                                // top-left
-      {c, 0, inner_right, m + b},                  // top
-      {inner_right, 0, W, c},                      // top-right
-      {m + w - b, c, W, inner_bottom},             // right
-      {inner_right, inner_bottom, W, H},           // bottom-right
-      {c, m + h - b, inner_right, H},              // bottom
-      {0, inner_bottom, c, H},                     // bottom-left
-      {0, c, m + b, inner_bottom},                 // left
+      {0, 0, c, c},                       // top-left
+      {c, 0, inner_right, m + b},         // top
+      {inner_right, 0, W, c},             // top-right
+      {m + w - b, c, W, inner_bottom},    // right
+      {inner_right, inner_bottom, W, H},  // bottom-right
+      {c, m + h - b, inner_right, H},     // bottom
+      {0, inner_bottom, c, H},            // bottom-left
+      {0, c, m + b, inner_bottom},        // left
   }};
   return layout;
 }

@@ -237,8 +237,7 @@ void MessageDialog::OnPaint(HWND window) const {
   PAINTSTRUCT paint;
   HDC dc = ::BeginPaint(window, &paint);
   if (dc && background_.dc()) {
-    ::BitBlt(dc, 0, 0, background_.width(), background_.height(), background_.dc(), 0, 0,
-             SRCCOPY);
+    ::BitBlt(dc, 0, 0, background_.width(), background_.height(), background_.dc(), 0, 0, SRCCOPY);
   }
   ::EndPaint(window, &paint);
 }

@@ -68,10 +68,19 @@ class MessageDialog : public DialogWindow {
   // Centres the dialog of |size| on the work area of its monitor.
   void CenterOnWorkArea(HWND window, Size size) const;
   // Sets the statics' fonts and colours and the buttons' labels.
-  void SetUpTexts(HWND window, HFONT heading_font, HFONT text_font, COLORREF heading_color,
+  void SetUpTexts(HWND window,
+                  HFONT heading_font,
+                  HFONT text_font,
+                  COLORREF heading_color,
                   COLORREF text_color);
-  void SetUpButton(ImageButton* button, HWND window, int id, int picture_1x, int picture_2x,
-                   uint32_t label, HFONT font, COLORREF color);
+  void SetUpButton(ImageButton* button,
+                   HWND window,
+                   int id,
+                   int picture_1x,
+                   int picture_2x,
+                   uint32_t label,
+                   HFONT font,
+                   COLORREF color);
   void SetUpCloseButton(HWND window);
 
   const MessageDialogSpec spec_;

@@ -25,9 +25,9 @@ constexpr std::array<int, 8> kShadowPictureOffsets = {0, 5, 1, 6, 2, 7, 3, 4};
 
 void RedesignedMessageDialog::Layout(HWND window) {
   const double factor = context_.factor;
-  heading_font_.Reset(CreateThemeFontAt(kDialogHeadingFont, factor));
-  text_font_.Reset(CreateThemeFontAt(kDialogTextFont, factor));
-  button_font_.Reset(CreateThemeFontAt(kDialogButtonFont, factor));
+  heading_font_.Reset(CreateThemeFontAt(kDialogHeadingFont, factor, context_.language_id));
+  text_font_.Reset(CreateThemeFontAt(kDialogTextFont, factor, context_.language_id));
+  button_font_.Reset(CreateThemeFontAt(kDialogButtonFont, factor, context_.language_id));
   SetUpTexts(window, heading_font_.Get(), text_font_.Get(), ThemeColor(kDialogHeadingColor),
              ThemeColor(kDialogTextColor));
   // The texts break only where they have line breaks, and their controls
@@ -40,8 +40,8 @@ void RedesignedMessageDialog::Layout(HWND window) {
   const bool yellow = spec_.first_picture == ButtonPicture::kYellow;
   SetUpButton(&first_button_, window, kDialogResultGoOn,
               yellow ? IDR_DIALOG_PRIMARY_BUTTON : IDR_DIALOG_SECONDARY_BUTTON,
-              yellow ? IDR_DIALOG_PRIMARY_BUTTON_2X : IDR_DIALOG_SECONDARY_BUTTON_2X, spec_.first_button,
-              button_font_.Get(), ThemeColor(kDialogButtonTextColor));
+              yellow ? IDR_DIALOG_PRIMARY_BUTTON_2X : IDR_DIALOG_SECONDARY_BUTTON_2X,
+              spec_.first_button, button_font_.Get(), ThemeColor(kDialogButtonTextColor));
   SetUpButton(&second_button_, window, kDialogResultStop, IDR_DIALOG_SECONDARY_BUTTON,
               IDR_DIALOG_SECONDARY_BUTTON_2X, spec_.second_button, button_font_.Get(),
               ThemeColor(kDialogButtonTextColor));
@@ -97,7 +97,8 @@ void RedesignedMessageDialog::ShowShadow(HWND window, Size size) {
   MemoryCanvas canvas;
   if (!canvas.Create(nullptr, layout.size.width, layout.size.height))
     return;
-  const int first_picture = rounded ? IDR_DIALOG_SHADOW_CORNER_FIRST : IDR_DIALOG_SHADOW_SQUARE_CORNER_FIRST;
+  const int first_picture =
+      rounded ? IDR_DIALOG_SHADOW_CORNER_FIRST : IDR_DIALOG_SHADOW_SQUARE_CORNER_FIRST;
   for (size_t i = 0; i < layout.pieces.size(); ++i) {
     // Each piece is one picture stretched into its rectangle.
     ResourceBitmap piece;

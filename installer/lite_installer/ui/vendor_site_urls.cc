@@ -12,8 +12,8 @@ namespace {
 
 // The parameters the download page carries on to the full installer.
 constexpr std::array<std::string_view, 12> kDownloadPageKeys = {
-    "banerid", "beta", "betacusto", "bgid", "calypso", "custo",
-    "expcalypso", "football", "lang", "partner_id", "tablo", "vnpartner_id",
+    "banerid",    "beta",     "betacusto", "bgid",       "calypso", "custo",
+    "expcalypso", "football", "lang",      "partner_id", "tablo",   "vnpartner_id",
 };
 
 struct CountrySite {
@@ -28,8 +28,8 @@ constexpr std::array<CountrySite, 3> kCountrySites = {{
 }};
 
 bool IsUnreserved(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-         c == '-' || c == '.' || c == '_' || c == '~';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '.' || c == '_' || c == '~';
 }
 
 void AppendEscaped(std::string_view value, std::string* out) {
