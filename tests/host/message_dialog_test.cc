@@ -15,14 +15,14 @@ TEST(MessageDialogTableTest, ErrorCodesBringTheirDialogs) {
     std::optional<int> kind;
   };
   const Case cases[] = {
-      {0, false, std::nullopt},           {0, true, std::nullopt},
-      {1, false, kDownloadOfferDialog},   {2, false, kDownloadOfferDialog},
-      {2, true, kLogFileDialog},          {3, false, kCryptoProDialog},
-      {3, true, kCryptoProDialog},        {4, false, kWrongBitnessDialog},
-      {5, false, kProgramFilesDialog},    {6, false, kFolderLockedDialog},
-      {7, false, kDownloadOfferDialog},   {8, false, kDownloadOfferDialog},
-      {9, false, kDownloadOfferDialog},   {9, true, kLogFileDialog},
-      {-1, false, kDownloadOfferDialog},  {400, true, kLogFileDialog},
+      {0, false, std::nullopt},          {0, true, std::nullopt},
+      {1, false, kDownloadOfferDialog},  {2, false, kDownloadOfferDialog},
+      {2, true, kLogFileDialog},         {3, false, kCryptoProDialog},
+      {3, true, kCryptoProDialog},       {4, false, kWrongBitnessDialog},
+      {5, false, kProgramFilesDialog},   {6, false, kFolderLockedDialog},
+      {7, false, kDownloadOfferDialog},  {8, false, kDownloadOfferDialog},
+      {9, false, kDownloadOfferDialog},  {9, true, kLogFileDialog},
+      {-1, false, kDownloadOfferDialog}, {400, true, kLogFileDialog},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DialogKindForErrorCode(c.code, c.download_disabled), c.kind)
@@ -211,8 +211,8 @@ TEST(VendorSiteUrlsTest, DownloadPageCarriesOnlyItsKeysInOrder) {
   const DistribParamMap params = {{"clid", "123"}, {"lang", "ru"}};
   EXPECT_EQ(BuildDownloadPageUrl("https://site", params),
             "https://site/download?lang=ru&full=1&code=lite_install_failed");
-  const DistribParamMap many = {{"vnpartner_id", "v"}, {"banerid", "7"}, {"partner_id", "p"},
-                                {"x", "y"},            {"beta", "1"}};
+  const DistribParamMap many = {
+      {"vnpartner_id", "v"}, {"banerid", "7"}, {"partner_id", "p"}, {"x", "y"}, {"beta", "1"}};
   EXPECT_EQ(BuildDownloadPageUrl("https://site", many),
             "https://site/download?banerid=7&beta=1&partner_id=p&vnpartner_id=v&full=1&"
             "code=lite_install_failed");
