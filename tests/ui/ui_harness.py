@@ -129,6 +129,16 @@ class InstallerRun:
         path = os.path.join(self.temp, "lite_installer.log")
         return open(path, errors="replace").read() if os.path.exists(path) else ""
 
+    def wait_for_log(self, text, timeout):
+        """Whether a line of the run's log holds |text| within |timeout| seconds."""
+        deadline = time.monotonic() + timeout
+        while True:
+            if text in self.log():
+                return True
+            if time.monotonic() > deadline:
+                return False
+            time.sleep(0.2)
+
     def setup_record(self):
         path = os.path.join(self.temp, "setup-record.txt")
         return open(path, errors="replace").read() if os.path.exists(path) else ""
@@ -302,6 +312,15 @@ class VendorServices:
             target = os.path.join(self.state, "data", path)
             os.makedirs(target, exist_ok=True)
             shutil.copyfile(source, os.path.join(target, "browser-setup.arc"))
+
+    def serve_bytes(self, path, data):
+        """Serves |data| at /|path|; returns the served file, which the
+        caller removes when later cases must not see it."""
+        target = os.path.join(self.state, "data", path)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        with open(target, "wb") as stream:
+            stream.write(data)
+        return target
 
     def records(self):
         journal = os.path.join(self.state, "journal.jsonl")

@@ -2,7 +2,7 @@
 """The installer's window under Wine: one group of cases per ctest entry.
 
   window_tests.py first_screen|accessibility_keyboard|progress|cancel_download|
-                  browser_exists|first_screen_off
+                  browser_exists|first_screen_off|slide_show
 
 Exit 0 when every check held, 1 on the first failed one, 77 (skipped) when the
 window under test is not the dialog-based main window yet: then only what the
@@ -11,9 +11,11 @@ checked.
 """
 import json
 import os
+import struct
 import sys
 import tempfile
 import time
+import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gallery  # noqa: E402
@@ -26,6 +28,13 @@ SETUP_EXIT_CODE = 7
 # The setup archive at this many bytes per second keeps a run in its download
 # for about ten seconds.
 SLOW_DOWNLOAD = "/browser/:rate=36000"
+# The setup archive alone at a quarter of that: about forty seconds, while
+# the slides, under /browser/installer/, come at once.
+SLOW_SETUP_ONLY = "/browser/velnor/:rate=9000"
+# Where the default brand's slides are served.
+SLIDES = "browser/installer/slides/default/x2/"
+# A downloaded slide in one colour that no built-in picture shows.
+SERVED_SLIDE_COLOUR = (40, 160, 90)
 
 
 class Failure(Exception):
@@ -334,6 +343,56 @@ def case_first_screen_off(wine):
               "the setup's exit code")
     finally:
         run.end()
+
+
+def flat_png(width, height, rgb):
+    """An opaque PNG of one colour."""
+    row = b"\0" + bytes(rgb) * width
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(row * height)) + chunk(b"IEND", b""))
+
+
+def case_slide_show(wine):
+    vendor = ui.VendorServices()
+    vendor.serve_setup()
+    check(vendor.add_fault(SLOW_SETUP_ONLY), "setup download slowed")
+    # The double-resolution size: drawn at factor 1 it covers the window.
+    served = vendor.serve_bytes(SLIDES + "02.png", flat_png(1604, 860, SERVED_SLIDE_COLOUR))
+    run = ui.InstallerRun(wine, ui.installer_path("first_screen_off"), [],
+                          progress_fake_setup(False))
+    try:
+        window = ui.Window.wait(wine)
+        check(window is not None, "the window appears")
+        require_dialog(window)
+        check(window.wait_for_control(107), "the title is shown with the first slide")
+        # Title background, built-in slide, then the downloaded 02.
+        check(run.wait_for_log("Showing slide 1", 40), "the show moves on after ten seconds")
+        check(window.wait_for_control(107, shown=False, timeout=5),
+              "the title is removed once the show has moved on")
+        check(run.wait_for_log("Showing slide 2", 40), "the next slide comes ten seconds later")
+        image = shoot(wine, window, "slide-show-02", 1).convert("RGB")
+        left, top, _, _ = window.rect
+        pixel = image.getpixel((left + 200, top + 120))
+        check(max(abs(pixel[i] - SERVED_SLIDE_COLOUR[i]) for i in range(3)) <= 8,
+              f"the downloaded slide is painted (pixel {pixel}, "
+              f"served {SERVED_SLIDE_COLOUR})")
+        asked = [record.get("path") for record in vendor.records()
+                 if record.get("path", "").startswith("/" + SLIDES)]
+        check(asked.count("/" + SLIDES + "02.png") == 1 and
+              asked.count("/" + SLIDES + "03.png") == 10,
+              f"02 fetched once, then 03 until ten failures ({len(asked)} requests)")
+        wine.probe("post", window.hwnd, "velnor.lite.close_window", 0)
+        check(window.gone(90000), "the close request closes the window")
+    finally:
+        run.end()
+        os.remove(served)
+    gallery.write_index()
 
 
 CASES = {name[len("case_"):]: function for name, function in globals().items()

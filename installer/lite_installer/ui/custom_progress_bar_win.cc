@@ -31,6 +31,12 @@ void CustomProgressBar::SetImages(int fill_1x,
     ::InvalidateRect(handle(), nullptr, FALSE);
 }
 
+void CustomProgressBar::SetBackground(const ResourceBitmap* background) {
+  background_ = background;
+  if (handle())
+    ::InvalidateRect(handle(), nullptr, FALSE);
+}
+
 void CustomProgressBar::SetRange(int low, int high) {
   ::SendMessageW(handle(), PBM_SETRANGE, 0, MAKELPARAM(low, high));
 }

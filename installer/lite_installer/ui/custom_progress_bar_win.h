@@ -25,6 +25,8 @@ class CustomProgressBar : public DialogWindow {
                  int track_1x,
                  int track_2x,
                  const ResourceBitmap* background);
+  // The picture under the bar from now on (not owned, may be null).
+  void SetBackground(const ResourceBitmap* background);
   void SetRange(int low, int high);
   // Moves the bar and announces the new value ("N%") to accessibility
   // clients.

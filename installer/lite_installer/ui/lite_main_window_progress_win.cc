@@ -1,12 +1,17 @@
-// The progress screen: the built-in slide, the bar and its stage line, the
+// The progress screen: the slide show, the bar and its stage line, the
 // taskbar button's progress, and the title of the variant without a first
 // screen.
 #include "installer/lite_installer/ui/lite_main_window_win.h"
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "base/win/wide.h"
 #include "installer/lite_installer/config/brand_package_info.h"
 #include "installer/lite_installer/language_id.h"
 #include "installer/lite_installer/ui/progress_text.h"
+#include "installer/lite_installer/ui/slide_downloads.h"
 #include "resources/resource_ids.h"
 
 namespace lite_installer {
@@ -21,20 +26,47 @@ void LiteMainWindow::PrepareProgressScreen() {
       taskbar_->SetProgressValue(handle(), 0, 100);
     }
   }
-  const bool russian = brand_->info().language_id == kLanguageIdRussian;
-  if (windows8_or_later())
-    slide_.Load(0, russian ? IDR_BUILTIN_SLIDE_RU : IDR_BUILTIN_SLIDE);
-  else
-    slide_.Load(0, russian ? IDR_BUILTIN_SLIDE_RU_JPEG : IDR_BUILTIN_SLIDE_JPEG);
+  if (!slides_)
+    CreateSlidesPack();
   progress_bar_.Attach(::GetDlgItem(handle(), kProgressBarId));
   progress_bar_.SetImages(IDR_PROGRESS_FILL, IDR_PROGRESS_FILL_2X, IDR_PROGRESS_TRACK,
-                          IDR_PROGRESS_TRACK_2X, &slide_);
+                          IDR_PROGRESS_TRACK_2X, slides_->CurrentPicture());
   // The close and minimize buttons now sit on the slide.
-  close_button_.SetBackground(&slide_);
-  minimize_button_.SetBackground(&slide_);
+  HandSlideToControls();
   const RECT minimize = Place(layout_->MinimizeButtonRect());
   minimize_button_.PlaceAt(minimize.left, minimize.top);
   ::ShowWindow(minimize_button_.handle(), SW_SHOW);
+}
+
+void LiteMainWindow::CreateSlidesPack() {
+  const bool russian = brand_->info().language_id == kLanguageIdRussian;
+  auto load = [](int id_2x) {
+    auto picture = std::make_shared<ResourceBitmap>();
+    picture->Load(0, id_2x);
+    return SlidePicture(std::move(picture));
+  };
+  std::vector<SlidePicture> built_in;
+  // Without a first screen, its background opens the show as the title
+  // slide.
+  if (first_screen_off_) {
+    built_in.push_back(load(windows8_or_later() ? IDR_FIRST_SCREEN_OFF_BACKGROUND_2X
+                                                : IDR_FIRST_SCREEN_OFF_BACKGROUND_JPEG_2X));
+  }
+  if (windows8_or_later())
+    built_in.push_back(load(russian ? IDR_BUILTIN_SLIDE_RU : IDR_BUILTIN_SLIDE));
+  else
+    built_in.push_back(load(russian ? IDR_BUILTIN_SLIDE_RU_JPEG : IDR_BUILTIN_SLIDE_JPEG));
+  auto pack = std::make_unique<BackgroundSlidesPack>(std::move(built_in),
+                                                     GetSlidesBaseUrl(brand_->info()), true);
+  const Size window = {Scale(layout_->Width(), scale_), Scale(layout_->Height(), scale_)};
+  slides_ = std::make_unique<SlidePlayer>(std::move(pack), window, theme_->slide_fill_brush());
+}
+
+void LiteMainWindow::HandSlideToControls() {
+  const ResourceBitmap* picture = slides_->CurrentPicture();
+  close_button_.SetBackground(picture);
+  minimize_button_.SetBackground(picture);
+  progress_bar_.SetBackground(picture);
 }
 
 void LiteMainWindow::LayoutProgressScreen() {
@@ -88,19 +120,36 @@ void LiteMainWindow::OnProgress(int percent) {
 }
 
 void LiteMainWindow::OnTimer() {
-  // PENDING: only the built-in slide is shown, so the show never moves on
-  // and nothing needs repainting; the downloaded slides come with the slide
-  // show of their own.
+  if (!slides_)
+    return;
+  const bool changed = slides_->Advance();
+  // The first-screen-off title belongs to the first slide only.
+  if (title_marked_for_removal_ && slides_->HasMovedOn()) {
+    title_marked_for_removal_ = false;
+    if (HWND title = ::GetDlgItem(handle(), kTitleId))
+      ::DestroyWindow(title);
+  }
+  if (!changed)
+    return;
+  HandSlideToControls();
+  // Everything is painted over the slide: the window and every control,
+  // without erasing (each paints its whole area).
+  ::InvalidateRect(handle(), nullptr, FALSE);
+  for (HWND child = ::GetWindow(handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    ::InvalidateRect(child, nullptr, FALSE);
+  if (windows8_or_later())
+    UpdateShadow();
 }
 
 void LiteMainWindow::PaintProgressScreen(HDC dc) {
   RECT client;
   ::GetClientRect(handle(), &client);
-  ::FillRect(dc, &client, theme_->slide_fill_brush());
-  // The slide sits at the bottom-left corner.
-  slide_.Draw(dc, 0, client.bottom - slide_.Height(), slide_.Width(), slide_.Height(), 0, 0,
-              slide_.Width(), slide_.Height());
-  if (title_marked_for_removal_) {
+  if (slides_)
+    slides_->Paint(dc, client);
+  else
+    ::FillRect(dc, &client, theme_->slide_fill_brush());
+  // The logo belongs to the first-screen-off background.
+  if (slides_ && slides_->IsTitleSlideShown()) {
     const RECT logo = Place(layout_->LogoRect());
     progress_logo_.Draw(dc, logo.left, logo.top, progress_logo_.Width(), progress_logo_.Height(), 0,
                         0, progress_logo_.Width(), progress_logo_.Height());

@@ -54,7 +54,9 @@ RECT LiteMainWindow::Place(const Rect& design) const {
 }
 
 const ResourceBitmap* LiteMainWindow::CurrentPicture() const {
-  return progress_up_ ? &slide_ : &background_;
+  if (!progress_up_)
+    return &background_;
+  return slides_ ? slides_->CurrentPicture() : nullptr;
 }
 
 void LiteMainWindow::LoadStrings() {
@@ -229,8 +231,6 @@ bool LiteMainWindow::DrawStaticText(const DRAWITEMSTRUCT& draw) {
     alpha = kTitleAlpha;
   } else if (draw.CtlID == kLicenceTextId) {
     alpha = kLicenceTextAlpha;
-  } else {
-    picture = &slide_;
   }
   POINT origin = {draw.rcItem.left, draw.rcItem.top};
   ::MapWindowPoints(draw.hwndItem, handle(), &origin, 1);

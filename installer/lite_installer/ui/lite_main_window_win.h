@@ -24,6 +24,7 @@
 #include "installer/lite_installer/ui/main_window_win.h"
 #include "installer/lite_installer/ui/resource_bitmap_win.h"
 #include "installer/lite_installer/ui/shadow_window_win.h"
+#include "installer/lite_installer/ui/slide_player_win.h"
 
 namespace lite_installer {
 
@@ -76,8 +77,12 @@ class LiteMainWindow : public MainWindow {
   RECT Place(const Rect& design) const;
   CustomCheckBox* CheckBox(int id);
   // The picture the window shows now: the first-screen background, or the
-  // slide on the progress screen.
+  // current slide on the progress screen.
   const ResourceBitmap* CurrentPicture() const;
+  // The slide show of the progress screen, with its built-in slides.
+  void CreateSlidesPack();
+  // The controls over the slide paint the current one under them.
+  void HandSlideToControls();
   void LayoutCheckBoxes();
   void PaintFirstScreen(HDC dc);
   void PaintProgressScreen(HDC dc);
@@ -100,8 +105,10 @@ class LiteMainWindow : public MainWindow {
   ResourceBitmap background_;
   ResourceBitmap logo_;
   ResourceBitmap progress_logo_;
-  ResourceBitmap slide_;
   ResourceBitmap minimize_placeholder_;
+  // Declared before the controls, which keep a pointer to its current
+  // picture: it outlives them.
+  std::unique_ptr<SlidePlayer> slides_;
   ImageButton install_button_;
   ImageButton close_button_;
   ImageButton minimize_button_;
