@@ -291,9 +291,16 @@ def case_cancel_download(wine):
         require_dialog(window)
         check(window.click_control(1), "Install clicked")
         time.sleep(1)
+        # The window keeps one resume prompt and shows it again after each
+        # answer: go on the first time, stop the second.
         check(window.click_control(213), "close clicked during the download")
+        prompt = wine.probe("dialog-click", window.hwnd, 1, 20000)
+        check(prompt is not None, "the resume prompt appeared and resume was chosen")
+        check(window.wait_for_control(215), "the window goes on with the download")
+        time.sleep(0.5)
+        check(window.click_control(213), "close clicked again")
         prompt = wine.probe("dialog-click", window.hwnd, 212, 20000)
-        check(prompt is not None, "the resume prompt appeared and stop was chosen")
+        check(prompt is not None, "the resume prompt appeared a second time and stop was chosen")
         check(run.wait(60) == 500, "the run exits with 500")
         result = vendor.finished_result()
         check(result is not None and "cancelled" in result,
