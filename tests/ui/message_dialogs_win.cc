@@ -31,41 +31,16 @@
 #include "logging/file_logger.h"
 #include "logging/log_file_system_win.h"
 #include "logging/log_message.h"
+#include "tests/ui/json_text_win.h"
 
 namespace {
 
 FILE* g_report = nullptr;
 int g_kind = 0;
 
-std::string Utf8(const wchar_t* text, int length) {
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string out(size > 0 ? size : 0, '\0');
-  if (size > 0)
-    ::WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), size, nullptr, nullptr);
-  return out;
-}
-
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-std::string RectJson(const RECT& rect) {
-  return "[" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-         std::to_string(rect.right) + "," + std::to_string(rect.bottom) + "]";
-}
+using ui_json::Quoted;
+using ui_json::RectJson;
+using ui_json::Utf8;
 
 // One control: its screen rectangle and text and, for a static, the size
 // its text needs in its own font and wrapping against the size it has.

@@ -37,42 +37,13 @@
 #include "base/win/scoped_com_win.h"
 #include "base/win/scoped_gdi_win.h"
 #include "base/win/scoped_handle_win.h"
+#include "tests/ui/json_text_win.h"
 
 namespace {
 
-std::string Utf8(const wchar_t* text, int length = -1) {
-  if (!text)
-    return "";
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string out(size > 0 ? size : 0, '\0');
-  if (size > 0)
-    ::WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), size, nullptr, nullptr);
-  if (length < 0 && !out.empty())
-    out.pop_back();
-  return out;
-}
-
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof(escape), "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-std::string RectJson(const RECT& rect) {
-  return "[" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-         std::to_string(rect.right) + "," + std::to_string(rect.bottom) + "]";
-}
+using ui_json::Quoted;
+using ui_json::RectJson;
+using ui_json::Utf8;
 
 HWND ParseWindow(const wchar_t* text) {
   return reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(text, nullptr, 10)));
