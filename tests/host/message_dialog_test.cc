@@ -33,44 +33,46 @@ TEST(MessageDialogTableTest, ErrorCodesBringTheirDialogs) {
 TEST(MessageDialogTableTest, EveryKindHasBothStylesWithTheirButtonsAndActions) {
   const int kinds[] = {0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13};
   for (int kind : kinds) {
-    const auto redesigned = RedesignedDialogSpec(kind);
-    const auto classic = ClassicDialogSpec(kind);
+    const auto redesigned = RedesignedDialogContent(kind);
+    const auto classic = ClassicDialogContent(kind);
     ASSERT_TRUE(redesigned && classic) << kind;
     EXPECT_NE(redesigned->heading, 0u) << kind;
     EXPECT_NE(redesigned->first_button, 0u) << kind;
     EXPECT_NE(classic->heading, 0u) << kind;
     EXPECT_TRUE(classic->first_button || classic->second_button) << kind;
   }
-  EXPECT_FALSE(RedesignedDialogSpec(1));
-  EXPECT_FALSE(RedesignedDialogSpec(kDiskSpaceDialog));
-  EXPECT_FALSE(ClassicDialogSpec(12));
+  EXPECT_FALSE(RedesignedDialogContent(1));
+  EXPECT_FALSE(RedesignedDialogContent(kDiskSpaceDialog));
+  EXPECT_FALSE(ClassicDialogContent(12));
 
-  const auto download = *RedesignedDialogSpec(kDownloadOfferDialog);
+  const auto download = *RedesignedDialogContent(kDownloadOfferDialog);
   EXPECT_EQ(download.first_button, static_cast<uint32_t>(IDS_DOWNLOAD_REDESIGNED));
   EXPECT_EQ(download.second_button, static_cast<uint32_t>(IDS_STOP));
   EXPECT_EQ(download.first_picture, ButtonPicture::kYellow);
   EXPECT_EQ(download.action, FirstButtonAction::kOpenDownloadPage);
-  EXPECT_EQ(RedesignedDialogSpec(kHigherVersionDialog)->first_picture, ButtonPicture::kGrey);
-  EXPECT_EQ(RedesignedDialogSpec(kProgramFilesDialog)->text, 0u);
-  EXPECT_EQ(RedesignedDialogSpec(kProgramFilesDialog)->action,
+  EXPECT_EQ(RedesignedDialogContent(kHigherVersionDialog)->first_picture, ButtonPicture::kGrey);
+  EXPECT_EQ(RedesignedDialogContent(kProgramFilesDialog)->text, 0u);
+  EXPECT_EQ(RedesignedDialogContent(kProgramFilesDialog)->action,
             FirstButtonAction::kStartExistingBrowser);
-  const auto log_file = *RedesignedDialogSpec(kLogFileDialog);
+  const auto log_file = *RedesignedDialogContent(kLogFileDialog);
   EXPECT_TRUE(log_file.text_ends_with_log_path);
   EXPECT_EQ(log_file.action, FirstButtonAction::kOpenFeedbackPage);
-  EXPECT_EQ(RedesignedDialogSpec(kWrongBitnessDialog)->action, FirstButtonAction::kOpenVendorSite);
+  EXPECT_EQ(RedesignedDialogContent(kWrongBitnessDialog)->action,
+            FirstButtonAction::kOpenVendorSite);
 
   // Classic error dialogs have only Cancel and the wider error margins.
-  const auto crypto = *ClassicDialogSpec(kCryptoProDialog);
+  const auto crypto = *ClassicDialogContent(kCryptoProDialog);
   EXPECT_EQ(crypto.first_button, 0u);
   EXPECT_EQ(crypto.second_button, static_cast<uint32_t>(IDS_ERROR_CANCEL));
   EXPECT_EQ(crypto.margins, ClassicMargins::kError);
-  const auto classic_log = *ClassicDialogSpec(kLogFileDialog);
+  const auto classic_log = *ClassicDialogContent(kLogFileDialog);
   EXPECT_EQ(classic_log.text, static_cast<uint32_t>(IDS_SEE_LOG_FILE));
   EXPECT_TRUE(classic_log.text_ends_with_log_path);
-  EXPECT_EQ(ClassicDialogSpec(kDownloadOfferDialog)->margins, ClassicMargins::kMessage);
-  EXPECT_EQ(ClassicDialogSpec(kDownloadOfferDialog)->action, FirstButtonAction::kOpenDownloadPage);
-  EXPECT_TRUE(ClassicDialogSpec(kResumePromptDialog)->buttons_right_aligned);
-  const auto disk = *ClassicDialogSpec(kDiskSpaceDialog);
+  EXPECT_EQ(ClassicDialogContent(kDownloadOfferDialog)->margins, ClassicMargins::kMessage);
+  EXPECT_EQ(ClassicDialogContent(kDownloadOfferDialog)->action,
+            FirstButtonAction::kOpenDownloadPage);
+  EXPECT_TRUE(ClassicDialogContent(kResumePromptDialog)->buttons_right_aligned);
+  const auto disk = *ClassicDialogContent(kDiskSpaceDialog);
   EXPECT_EQ(disk.heading, static_cast<uint32_t>(IDS_DISK_SPACE_TITLE));
   EXPECT_EQ(disk.first_button, static_cast<uint32_t>(IDS_OK));
 }

@@ -16,9 +16,10 @@ void ClassicMessageDialog::Layout(HWND window) {
   const COLORREF color = ThemeColor(kClassicDialogTextColor);
   SetUpTexts(window, heading_font_.Get(), text_font_.Get(), color, color);
   SetUpButton(&first_button_, window, kDialogResultGoOn, IDR_CLASSIC_DIALOG_FIRST_BUTTON,
-              IDR_CLASSIC_DIALOG_FIRST_BUTTON_2X, spec_.first_button, button_font_.Get(), color);
+              IDR_CLASSIC_DIALOG_FIRST_BUTTON_2X, content_.first_button, button_font_.Get(), color);
   SetUpButton(&second_button_, window, kDialogResultStop, IDR_CLASSIC_DIALOG_SECOND_BUTTON,
-              IDR_CLASSIC_DIALOG_SECOND_BUTTON_2X, spec_.second_button, button_font_.Get(), color);
+              IDR_CLASSIC_DIALOG_SECOND_BUTTON_2X, content_.second_button, button_font_.Get(),
+              color);
   SetUpCloseButton(window);
   picture_.Load(IDR_CLASSIC_DIALOG_BACKGROUND, IDR_CLASSIC_DIALOG_BACKGROUND_2X);
 
@@ -31,10 +32,10 @@ void ClassicMessageDialog::Layout(HWND window) {
   input.button = first_frame.width ? first_frame : second_frame;
   if (input.button.width == 0)
     input.button = {Scale(120, factor), Scale(28, factor)};
-  input.has_first_button = spec_.first_button != 0;
-  input.has_second_button = spec_.second_button != 0;
-  input.buttons_right_aligned = spec_.buttons_right_aligned;
-  input.margins = spec_.margins;
+  input.has_first_button = content_.first_button != 0;
+  input.has_second_button = content_.second_button != 0;
+  input.buttons_right_aligned = content_.buttons_right_aligned;
+  input.margins = content_.margins;
   input.factor = factor;
   const ClassicDialogLayout layout = LayoutClassicDialog(input);
   const Size size = layout.dialog.size;

@@ -30,12 +30,12 @@ std::unique_ptr<MessageDialog> CreateMessageDialogOfKind(int kind,
                                                          bool redesigned,
                                                          const MessageDialogContext& context) {
   if (redesigned) {
-    if (std::optional<MessageDialogSpec> spec = RedesignedDialogSpec(kind))
-      return std::make_unique<RedesignedMessageDialog>(*spec, context);
+    if (std::optional<MessageDialogContent> content = RedesignedDialogContent(kind))
+      return std::make_unique<RedesignedMessageDialog>(*content, context);
     return nullptr;
   }
-  if (std::optional<MessageDialogSpec> spec = ClassicDialogSpec(kind))
-    return std::make_unique<ClassicMessageDialog>(*spec, context);
+  if (std::optional<MessageDialogContent> content = ClassicDialogContent(kind))
+    return std::make_unique<ClassicMessageDialog>(*content, context);
   return nullptr;
 }
 

@@ -50,7 +50,7 @@ enum class ButtonPicture { kYellow, kGrey, kClassicFirst };
 // The classic dialogs' two sets of text margins.
 enum class ClassicMargins { kMessage, kError };
 
-struct MessageDialogSpec {
+struct MessageDialogContent {
   uint32_t heading = 0;
   uint32_t text = 0;
   uint32_t first_button = 0;
@@ -66,8 +66,8 @@ struct MessageDialogSpec {
 
 // The dialog of |kind| in the redesigned or classic style; nothing for a
 // kind the style does not have.
-std::optional<MessageDialogSpec> RedesignedDialogSpec(int kind);
-std::optional<MessageDialogSpec> ClassicDialogSpec(int kind);
+std::optional<MessageDialogContent> RedesignedDialogContent(int kind);
+std::optional<MessageDialogContent> ClassicDialogContent(int kind);
 
 // The dialog kind for the installer's error |code|: nothing for success,
 // the CryptoPro, bitness, Program Files and locked-folder dialogs for 3 to

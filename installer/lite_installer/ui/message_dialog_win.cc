@@ -22,8 +22,9 @@ void OpenAddress(const std::string& url) {
 
 }  // namespace
 
-MessageDialog::MessageDialog(const MessageDialogSpec& spec, const MessageDialogContext& context)
-    : spec_(spec), context_(context) {}
+MessageDialog::MessageDialog(const MessageDialogContent& content,
+                             const MessageDialogContext& context)
+    : content_(content), context_(context) {}
 
 MessageDialog::~MessageDialog() = default;
 
@@ -32,8 +33,8 @@ base::String16 MessageDialog::String(uint32_t id) const {
 }
 
 base::String16 MessageDialog::BodyText() const {
-  base::String16 text = String(spec_.text);
-  if (spec_.text_ends_with_log_path)
+  base::String16 text = String(content_.text);
+  if (content_.text_ends_with_log_path)
     text += u"\r\n" + context_.log_path;
   return text;
 }
@@ -83,7 +84,7 @@ void MessageDialog::SetUpTexts(HWND window,
   text_color_ = text_color;
   ::SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(heading_font), FALSE);
   ::SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(text_font), FALSE);
-  ::SetWindowTextW(heading_, base::win::AsWide(String(spec_.heading)));
+  ::SetWindowTextW(heading_, base::win::AsWide(String(content_.heading)));
   ::SetWindowTextW(text_, base::win::AsWide(BodyText()));
 }
 
@@ -144,7 +145,7 @@ bool MessageDialog::ProcessMessage(HWND window,
       Layout(window);
       // The first button has the focus; a dialog with only the second
       // button gives it the focus and the Enter key.
-      const int focused = spec_.first_button ? kDialogResultGoOn : kDialogResultStop;
+      const int focused = content_.first_button ? kDialogResultGoOn : kDialogResultStop;
       ::SendMessageW(window, DM_SETDEFID, focused, 0);
       ::SetFocus(::GetDlgItem(window, focused));
       *result = FALSE;
@@ -215,7 +216,7 @@ void MessageDialog::OnCommand(HWND, int id, int notification) {
 }
 
 void MessageDialog::RunFirstButtonAction() const {
-  switch (spec_.action) {
+  switch (content_.action) {
     case FirstButtonAction::kClose:
       break;
     case FirstButtonAction::kOpenDownloadPage:

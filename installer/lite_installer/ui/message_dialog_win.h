@@ -40,7 +40,7 @@ struct MessageDialogContext {
 
 class MessageDialog : public DialogWindow {
  public:
-  MessageDialog(const MessageDialogSpec& spec, const MessageDialogContext& context);
+  MessageDialog(const MessageDialogContent& content, const MessageDialogContext& context);
   ~MessageDialog() override;
 
   int GetDialogTemplateId() override { return kMessageDialogTemplateId; }
@@ -58,7 +58,7 @@ class MessageDialog : public DialogWindow {
   base::String16 String(uint32_t id) const;
   // The text as shown: the string, and the log path when the row asks.
   base::String16 BodyText() const;
-  bool has_text() const { return spec_.text != 0; }
+  bool has_text() const { return content_.text != 0; }
   // The extent of |text| in |font| as DrawTextW measures it, lines broken
   // only at line breaks.
   Size MeasureText(HWND window, const base::String16& text, HFONT font) const;
@@ -83,7 +83,7 @@ class MessageDialog : public DialogWindow {
                    COLORREF color);
   void SetUpCloseButton(HWND window);
 
-  const MessageDialogSpec spec_;
+  const MessageDialogContent content_;
   const MessageDialogContext context_;
   MemoryCanvas background_;
   ImageButton first_button_;

@@ -37,23 +37,23 @@ void RedesignedMessageDialog::Layout(HWND window) {
     const LONG style = ::GetWindowLongW(control, GWL_STYLE);
     ::SetWindowLongW(control, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_LEFTNOWORDWRAP);
   }
-  const bool yellow = spec_.first_picture == ButtonPicture::kYellow;
+  const bool yellow = content_.first_picture == ButtonPicture::kYellow;
   SetUpButton(&first_button_, window, kDialogResultGoOn,
               yellow ? IDR_DIALOG_PRIMARY_BUTTON : IDR_DIALOG_SECONDARY_BUTTON,
               yellow ? IDR_DIALOG_PRIMARY_BUTTON_2X : IDR_DIALOG_SECONDARY_BUTTON_2X,
-              spec_.first_button, button_font_.Get(), ThemeColor(kDialogButtonTextColor));
+              content_.first_button, button_font_.Get(), ThemeColor(kDialogButtonTextColor));
   SetUpButton(&second_button_, window, kDialogResultStop, IDR_DIALOG_SECONDARY_BUTTON,
-              IDR_DIALOG_SECONDARY_BUTTON_2X, spec_.second_button, button_font_.Get(),
+              IDR_DIALOG_SECONDARY_BUTTON_2X, content_.second_button, button_font_.Get(),
               ThemeColor(kDialogButtonTextColor));
   first_button_.SetStretchedEnds(Scale(kButtonEndWidth, factor));
   second_button_.SetStretchedEnds(Scale(kButtonEndWidth, factor));
   SetUpCloseButton(window);
 
   RedesignedDialogInput input;
-  input.heading = MeasureText(window, String(spec_.heading), heading_font_.Get());
+  input.heading = MeasureText(window, String(content_.heading), heading_font_.Get());
   input.text = MeasureText(window, BodyText(), text_font_.Get());
-  input.first_label = MeasureText(window, String(spec_.first_button), button_font_.Get());
-  input.second_label = MeasureText(window, String(spec_.second_button), button_font_.Get());
+  input.first_label = MeasureText(window, String(content_.first_button), button_font_.Get());
+  input.second_label = MeasureText(window, String(content_.second_button), button_font_.Get());
   input.close_button = close_button_.NaturalSize();
   input.rounded = context_.windows8_or_later;
   input.factor = factor;
@@ -70,8 +70,8 @@ void RedesignedMessageDialog::Layout(HWND window) {
   ComposeBackground(layout.size);
   PlaceControl(window, kDialogHeadingId, layout.heading);
   PlaceControl(window, kDialogTextId, layout.text);
-  PlaceControl(window, kDialogResultGoOn, spec_.first_button ? layout.first_button : Rect{});
-  PlaceControl(window, kDialogResultStop, spec_.second_button ? layout.second_button : Rect{});
+  PlaceControl(window, kDialogResultGoOn, content_.first_button ? layout.first_button : Rect{});
+  PlaceControl(window, kDialogResultStop, content_.second_button ? layout.second_button : Rect{});
   PlaceControl(window, kDialogResultClose, layout.close_button);
   ShowShadow(window, layout.size);
 }
