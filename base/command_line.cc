@@ -190,9 +190,16 @@ void CommandLine::RemoveSwitch(std::string_view name) {
 }
 
 String16 CommandLine::GetCommandLineString() const {
-  String16 out = QuoteArgument(program_);
+  const String16 arguments = GetArgumentsString();
+  return arguments.empty() ? QuoteArgument(program_) : QuoteArgument(program_) + u" " + arguments;
+}
+
+String16 CommandLine::GetArgumentsString() const {
+  String16 out;
   for (const auto& [name, value] : switches_) {
-    out += u" --";
+    if (!out.empty())
+      out += u' ';
+    out += u"--";
     out += ASCIIToUTF16(name);
     if (!value.empty()) {
       out += u'=';

@@ -53,6 +53,9 @@ class CommandLine {
 
   // Quoted program, then " --name" or " --name=value" per switch in name order.
   String16 GetCommandLineString() const;
+  // The same without the program: "--name" or "--name=value" per switch,
+  // separated by single spaces.
+  String16 GetArgumentsString() const;
 
  private:
   String16 program_;

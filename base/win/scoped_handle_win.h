@@ -1,4 +1,5 @@
-// Owners of kernel objects, registry keys, loaded libraries and mapped views.
+// Owners of kernel objects, registry keys, loaded libraries, mapped views and
+// windows this code created.
 #ifndef BASE_WIN_SCOPED_HANDLE_WIN_H_
 #define BASE_WIN_SCOPED_HANDLE_WIN_H_
 
@@ -33,6 +34,13 @@ struct MappedViewTraits {
   static bool Free(const void* view) { return ::UnmapViewOfFile(view) != FALSE; }
 };
 using ScopedMappedView = ScopedGeneric<MappedViewTraits>;
+
+// A window created by the owner's thread, destroyed on that thread.
+struct WindowTraits {
+  static HWND InvalidValue() { return nullptr; }
+  static bool Free(HWND window) { return ::DestroyWindow(window) != FALSE; }
+};
+using ScopedWindow = ScopedGeneric<WindowTraits>;
 
 }  // namespace base::win
 
