@@ -3,7 +3,7 @@
 
 #include "base/command_line.h"
 #include "base/win/wide.h"
-#include "installer/lite_installer/elevation/elevation_events.h"
+#include "installer/lite_installer/engine/elevation_events.h"
 #include "tests/support/installer_run_win.h"
 #include "tests/win/test_support_win.h"
 

@@ -131,6 +131,9 @@ TEST(CommandLineTest, StringRoundTripsThroughTheSplitter) {
 TEST(CommandLineTest, StringListsSwitchesOnceInNameOrder) {
   const CommandLine cl = CommandLine::FromString(u"x.exe --b=2 --a --b=3 --c=\"two words\"");
   EXPECT_EQ(cl.GetCommandLineString(), u"x.exe --a --b=3 --c=\"two words\"");
+  // The arguments alone are what the shell is given beside the program.
+  EXPECT_EQ(cl.GetArgumentsString(), u"--a --b=3 --c=\"two words\"");
+  EXPECT_EQ(CommandLine::FromString(u"\"C:\\a b\\x.exe\"").GetArgumentsString(), u"");
 }
 
 }  // namespace

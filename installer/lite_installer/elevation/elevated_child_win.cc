@@ -5,9 +5,11 @@
 #include "base/command_line.h"
 #include "base/win/scoped_handle_win.h"
 #include "base/win/wide.h"
-#include "installer/lite_installer/elevation/elevation_events.h"
 #include "installer/lite_installer/elevation/remote_progress_observer_win.h"
+#include "installer/lite_installer/engine/delayed_params.h"
+#include "installer/lite_installer/engine/elevation_events.h"
 #include "installer/lite_installer/engine/installer_win.h"
+#include "installer/lite_installer/engine/shared_delayed_params_win.h"
 #include "installer/lite_installer/exit_codes.h"
 #include "installer/lite_installer/process_command_line_win.h"
 #include "logging/log_message.h"
@@ -20,6 +22,20 @@ using lite_installer::RemoteProgressObserver;
 
 using lite_installer::kElevationCancelEventName;
 using lite_installer::kElevationGoEventName;
+
+// The site icon goes to the setup only when there is something to show.
+bool IsNonEmptyFile(const base::String16& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!::GetFileAttributesExW(base::win::AsWide(path), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+      (data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)) {
+    return false;
+  }
+  base::win::ScopedHandle file(::CreateFileW(base::win::AsWide(path), GENERIC_READ,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.IsValid();
+}
 
 int ExecuteAsAdmin() {
   const base::CommandLine& command_line = ProcessCommandLine();
@@ -49,8 +65,8 @@ int ExecuteAsAdmin() {
     return kExitElevatedRunFailed;
   }
 
-  // PENDING: the parent will leave the rest of the setup command line in
-  // shared memory; until then the line is used as it came.
+  lite_installer::ApplyDelayedParams(lite_installer::SharedDelayedParams(), &IsNonEmptyFile,
+                                     &setup_command_line);
   const base::String16 archive_path = setup_command_line.GetProgram();
   if (::GetFileAttributesW(base::win::AsWide(archive_path)) == INVALID_FILE_ATTRIBUTES) {
     PLOG(ERROR) << "Browser archive " << archive_path << " does not exist";
@@ -61,6 +77,13 @@ int ExecuteAsAdmin() {
   base::ParseWholeDecimal(setup_command_line.GetSwitchValueASCII("progress-window"), &window_value);
   RemoteProgressObserver observer(reinterpret_cast<HWND>(static_cast<uintptr_t>(window_value)));
   Installer installer(&observer, nullptr, nullptr, false);
+  // The program to run was named by this process's command line and by a
+  // block any process of this executable can write, after events anyone in
+  // the session can create: run it only when it is a verified archive, and
+  // keep it locked against change until the setup has ended.
+  base::win::ScopedHandle archive_lock;
+  if (!installer.LockAndVerifyModule(archive_path, &archive_lock))
+    return kExitElevatedRunFailed;
   const bool success = installer.RunModule(archive_path, setup_command_line);
   LOG(INFO) << "RunModule results: success=" << success
             << " error_code=" << installer.GetExitCode();

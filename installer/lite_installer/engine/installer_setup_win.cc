@@ -104,53 +104,6 @@ base::CommandLine Installer::BuildSetupCommandLine(const base::String16& program
   return lite_installer::BuildSetupCommandLine(inputs, program, with_file_switches);
 }
 
-namespace {
-
-// Setup switches whose presence marks a run that is no installation.
-constexpr const char* kNonInstallSwitches[] = {"update-setup-exe",
-                                               "show-eula",
-                                               "configure-user-settings",
-                                               "register-dev-chrome",
-                                               "register-browser-browser",
-                                               "rename-browser-exe",
-                                               "on-os-upgrade",
-                                               "fake-rename-velnor-internet",
-                                               "patch",
-                                               "reenable-autoupdates",
-                                               "simulate-crash",
-                                               "delete-old-versions",
-                                               "set-as-default-browser",
-                                               "set-as-default-browser-dll",
-                                               "pttw1",
-                                               "pwattw1",
-                                               "pttw0"};
-
-}  // namespace
-
-// PENDING: the administrators-group check comes with the elevated copy; the
-// user is taken to be in the group.
-bool Installer::NeedStartThisProcessAsAdmin(const base::CommandLine& command_line) {
-  for (const char* name : kNonInstallSwitches) {
-    if (command_line.HasSwitch(name)) {
-      LOG_AT(INFO, "Installer::NeedStartThisProcessAsAdmin") << "Found non install-switch:" << name;
-      return false;
-    }
-  }
-  return true;
-}
-
-// PENDING: no elevated copy is started by this build, so the window goes on
-// in this process.
-bool Installer::StartElevatedCopy(HWND) {
-  return false;
-}
-
-bool Installer::RunModuleInElevatedProcess() {
-  // PENDING: no elevated copy is started by this build.
-  LOG(ERROR) << "Elevated installer process is not available";
-  return false;
-}
-
 bool Installer::RunModule(const base::String16& module_path,
                           const base::CommandLine& command_line) {
   base::CommandLine line = command_line;

@@ -316,6 +316,10 @@ int Installer::InstallBrowser() {
 
   bool ok = false;
   if (elevated) {
+    if (!ElevatedProcessHolder::WriteDelayedParams(DelayedParamsFor(module_path_))) {
+      LOG(ERROR) << "Unexpected error in CreateDelayedParamsMapping()";
+      return kInstallFailed;
+    }
     ok = RunModuleInElevatedProcess();
   } else {
     const base::CommandLine command_line = BuildSetupCommandLine(module_path_, true);
@@ -347,6 +351,25 @@ int Installer::InstallBrowser() {
     return shared != 0 ? shared : kInstallFailed;
   }
   return kInstallFailed;
+}
+
+lite_installer::DelayedParamsValues Installer::DelayedParamsFor(const base::String16& module_path) {
+  lite_installer::DelayedParamsValues values;
+  values.browser_arc_path = module_path;
+  values.clids_file_path = clids_file_path_;
+  values.website_icon_file_path = website_icon_path_;
+  values.installer_data_path = installer_data_path_;
+  if (brand_info_ && brand_info_->has_brand_package())
+    values.brand_package_path = brand_info_->brand_package_path();
+  if (brand_info_ && brand_info_->has_partner_package())
+    values.partner_package_path = brand_info_->partner_package_path();
+  values.partner_package_override_path = partner_override_path_;
+  values.histogram_download_time = base::ASCIIToUTF16(std::to_string(download_time_ / 1000000));
+  values.histogram_full_time = base::ASCIIToUTF16(std::to_string(install_start_time_));
+  values.send_statistics = send_statistics_;
+  values.make_default = make_default_;
+  values.install_vnpin = install_pin_;
+  return values;
 }
 
 int Installer::GetModule(const base::String16& path, lite_installer::ArchiveLock* lock) {

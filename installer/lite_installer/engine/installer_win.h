@@ -19,6 +19,7 @@
 #include "base/win/scoped_handle_win.h"
 #include "installer/lite_installer/config/brand_info.h"
 #include "installer/lite_installer/engine/async_install_tasks_win.h"
+#include "installer/lite_installer/engine/delayed_params.h"
 #include "installer/lite_installer/engine/download_urls.h"
 #include "installer/lite_installer/engine/install_result.h"
 #include "installer/lite_installer/exit_codes.h"
@@ -40,11 +41,41 @@ class InstallerObserver;
 
 class Installer {
  public:
-  // Started by the elevated copy. PENDING: the elevated copy is not started
-  // yet.
+  // Watches the elevated copy of this program that runs the setup on this
+  // process's behalf: it is started early and waits on the go and cancel
+  // events until the archive is ready.
   class ElevatedProcessHolder {
    public:
-    virtual ~ElevatedProcessHolder() = default;
+    // Creates the go and cancel events.
+    ElevatedProcessHolder();
+    ElevatedProcessHolder(const ElevatedProcessHolder&) = delete;
+    ElevatedProcessHolder& operator=(const ElevatedProcessHolder&) = delete;
+
+    // Takes ownership of the copy's process and of the window that owned
+    // its elevation prompt.
+    virtual void SetProcess(HANDLE process, HWND owner_window);
+    // Cancels a copy that was never let go, then makes sure it has ended.
+    virtual ~ElevatedProcessHolder();
+    // Lets the copy run the setup and waits for it or for |stop_event|;
+    // true when the copy ended with 0.
+    virtual bool RunModule(HANDLE stop_event);
+    // Gives the copy 30 s, terminates it after that, releases everything.
+    virtual void EnsureProcessFinished();
+
+    // Fills the shared block; false when a value does not fit.
+    static bool WriteDelayedParams(const lite_installer::DelayedParamsValues& values);
+
+    bool terminated() const { return terminated_; }
+    uint32_t exit_code() const { return exit_code_; }
+
+   private:
+    base::win::ScopedHandle process_;
+    base::win::ScopedWindow owner_window_;
+    base::win::ScopedHandle go_event_;
+    base::win::ScopedHandle cancel_event_;
+    bool run_called_ = false;
+    bool terminated_ = false;
+    uint32_t exit_code_ = 0xFFFFFFFF;
   };
 
   // None of the pointers is owned; each may be null.
@@ -78,9 +109,13 @@ class Installer {
   // program: not for a user outside the administrators group, not for a run
   // that is no installation.
   static bool NeedStartThisProcessAsAdmin(const base::CommandLine& command_line);
-  // Starts the elevated copy that installs on this process's behalf, owned
-  // by |window|; false when no copy was started.
-  virtual bool StartElevatedCopy(HWND window);
+  // Starts the elevated copy that installs on this process's behalf through
+  // the elevation prompt; false when no copy was started.
+  virtual bool StartElevatedCopy();
+  // Locks the archive at |path| against change for as long as |lock| lives
+  // and verifies it as a downloaded archive is verified; the elevated copy
+  // does this before it runs what its parent named.
+  bool LockAndVerifyModule(const base::String16& path, base::win::ScopedHandle* lock);
 
   virtual bool RunModuleInElevatedProcess();
   // Starts the setup archive at |module_path| with |command_line| plus
@@ -129,6 +164,8 @@ class Installer {
                         const base::String16& command_line,
                         int* exit_code);
   void ExtractInstallerDataIfAbsent(const base::String16& directory);
+  // What the elevated copy receives once |module_path| is verified.
+  lite_installer::DelayedParamsValues DelayedParamsFor(const base::String16& module_path);
   void ReportInstallationFinished(bool success);
   static DWORD WINAPI InstallThreadMain(void* self);
 

@@ -1,21 +1,17 @@
 #include "installer/lite_installer/engine/shared_error_code_win.h"
 
-#include <atomic>
+#include "installer/lite_installer/engine/shared_delayed_params_win.h"
 
 namespace lite_installer {
-namespace {
 
-// Kept in this process; an elevated copy reports through its parent's block.
-std::atomic<int32_t> g_shared_error_code{0};
-
-}  // namespace
-
+// The code lives in the shared block, so that what an elevated copy writes
+// before it exits reaches its parent.
 int32_t GetSharedErrorCode() {
-  return g_shared_error_code.load();
+  return __atomic_load_n(&SharedDelayedParams().shared_error_code, __ATOMIC_SEQ_CST);
 }
 
 void SetSharedErrorCode(int32_t code) {
-  g_shared_error_code.store(code);
+  __atomic_store_n(&SharedDelayedParams().shared_error_code, code, __ATOMIC_SEQ_CST);
 }
 
 }  // namespace lite_installer

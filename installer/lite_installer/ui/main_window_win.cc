@@ -184,7 +184,7 @@ void MainWindow::OnInitDialog() {
 void MainWindow::StartElevatedCopyIfNeeded(int, const char* function) {
   if (!installer_ || !Installer::NeedStartThisProcessAsAdmin(ProcessCommandLine()))
     return;
-  if (!installer_->StartElevatedCopy(handle()))
+  if (!installer_->StartElevatedCopy())
     LOG_AT(ERROR, function) << "Declined running the installer as admin";
 }
 

@@ -1,7 +1,7 @@
 // Names of the events through which the installer tells its elevated child
 // to start the setup or to give up.
-#ifndef INSTALLER_LITE_INSTALLER_ELEVATION_ELEVATION_EVENTS_H_
-#define INSTALLER_LITE_INSTALLER_ELEVATION_ELEVATION_EVENTS_H_
+#ifndef INSTALLER_LITE_INSTALLER_ENGINE_ELEVATION_EVENTS_H_
+#define INSTALLER_LITE_INSTALLER_ENGINE_ELEVATION_EVENTS_H_
 
 namespace lite_installer {
 
@@ -10,4 +10,4 @@ inline constexpr char kElevationCancelEventName[] = "fef32d6d-67e9-4654-b314-6c7
 
 }  // namespace lite_installer
 
-#endif  // INSTALLER_LITE_INSTALLER_ELEVATION_ELEVATION_EVENTS_H_
+#endif  // INSTALLER_LITE_INSTALLER_ENGINE_ELEVATION_EVENTS_H_
