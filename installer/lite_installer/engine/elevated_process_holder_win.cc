@@ -8,6 +8,10 @@
 namespace {
 
 constexpr DWORD kFinishWaitMs = 30000;
+// A stop that comes while the copy runs the setup is usually the setup itself
+// closing the window as it ends; the copy follows within moments, and its
+// result is the installation's real result.
+constexpr DWORD kStopGraceMs = 10000;
 
 }  // namespace
 
@@ -34,17 +38,23 @@ bool Installer::ElevatedProcessHolder::RunModule(HANDLE stop_event) {
   ::SetEvent(go_event_.Get());
   const HANDLE waits[] = {stop_event, process_.Get()};
   const DWORD result = ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
-  if (result == WAIT_OBJECT_0 + 1) {
-    DWORD code = 0;
-    if (::GetExitCodeProcess(process_.Get(), &code))
-      exit_code_ = code;
-    else
-      PLOG(ERROR) << "Failed to get exit code of the elevated installer.";
-    return exit_code_ == 0;
-  }
-  if (result == WAIT_OBJECT_0)
+  if (result == WAIT_OBJECT_0 + 1)
+    return ReadExitCode();
+  if (result == WAIT_OBJECT_0) {
     PLOG(ERROR) << "The elevated installer was terminated due to stop event.";
+    if (::WaitForSingleObject(process_.Get(), kStopGraceMs) == WAIT_OBJECT_0)
+      return ReadExitCode();
+  }
   return false;
+}
+
+bool Installer::ElevatedProcessHolder::ReadExitCode() {
+  DWORD code = 0;
+  if (::GetExitCodeProcess(process_.Get(), &code))
+    exit_code_ = code;
+  else
+    PLOG(ERROR) << "Failed to get exit code of the elevated installer.";
+  return exit_code_ == 0;
 }
 
 void Installer::ElevatedProcessHolder::EnsureProcessFinished() {

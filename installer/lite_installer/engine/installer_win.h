@@ -56,8 +56,8 @@ class Installer {
     virtual void SetProcess(HANDLE process, HWND owner_window);
     // Cancels a copy that was never let go, then makes sure it has ended.
     virtual ~ElevatedProcessHolder();
-    // Lets the copy run the setup and waits for it or for |stop_event|;
-    // true when the copy ended with 0.
+    // Lets the copy run the setup and waits for it; after |stop_event| the
+    // copy still has a few seconds to end. True when the copy ended with 0.
     virtual bool RunModule(HANDLE stop_event);
     // Gives the copy 30 s, terminates it after that, releases everything.
     virtual void EnsureProcessFinished();
@@ -69,6 +69,8 @@ class Installer {
     uint32_t exit_code() const { return exit_code_; }
 
    private:
+    bool ReadExitCode();
+
     base::win::ScopedHandle process_;
     base::win::ScopedWindow owner_window_;
     base::win::ScopedHandle go_event_;
