@@ -95,6 +95,26 @@ TEST(ElevatedChildTest, GoWithAMissingArchiveFails) {
       << test::Joined(messages);
 }
 
+// Any process of the session can create the events and name a program: the
+// copy runs only an archive that passes the trusted-module check.
+TEST(ElevatedChildTest, RefusesAnUnsignedProgramFromAStranger) {
+  base::win::ScopedHandle go(::CreateEventA(nullptr, FALSE, FALSE, kElevationGoEventName));
+  base::win::ScopedHandle cancel(::CreateEventA(nullptr, FALSE, FALSE, kElevationCancelEventName));
+  wchar_t self[MAX_PATH] = {};
+  ASSERT_GT(::GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+  const base::String16 program = base::win::FromWide(self);
+  InstallerRun run(ChildArguments(::GetCurrentProcessId(), SetupCommandLine(program.c_str())));
+  ASSERT_TRUE(run.started());
+  ::SetEvent(go.Get());
+  EXPECT_EQ(run.Wait(), -1);
+  const std::vector<std::string> messages = run.OwnLogMessages();
+  const std::string path(program.begin(), program.end());
+  EXPECT_TRUE(Contains(messages, "ERROR: Module verification failed: " + path))
+      << test::Joined(messages);
+  EXPECT_FALSE(Contains(messages, "RunModule results"));
+  EXPECT_FALSE(Contains(messages, "Create process"));
+}
+
 TEST(ElevatedChildTest, MissingEventsFailTheWait) {
   InstallerRun run(ChildArguments(::GetCurrentProcessId(), SetupCommandLine(u"C:\\setup.arc")));
   ASSERT_TRUE(run.started());

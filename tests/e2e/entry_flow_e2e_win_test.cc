@@ -85,10 +85,23 @@ TEST(EntryFlowTest, SecondInstanceDefersToTheFirstAndExitsWith600) {
   HWND window = WaitForInstallerWindow(first);
   ASSERT_NE(window, nullptr) << "the first run shows no window";
 
+  // A window of the test's own takes the front, so the second run has to
+  // bring the first one's back.
+  base::win::ScopedWindow other(::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0,
+                                                  0, 80, 80, nullptr, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(other.IsValid());
+  ::SetForegroundWindow(other.Get());
+  ASSERT_EQ(::GetForegroundWindow(), other.Get());
+
   // The second run shares the temporary directory, as two runs of one user do.
   InstallerRun second(L"--silent", first.temp_dir());
   ASSERT_TRUE(second.started());
   EXPECT_EQ(second.Wait(), 600);
+  HWND front = ::GetForegroundWindow();
+  DWORD front_process = 0;
+  ::GetWindowThreadProcessId(front, &front_process);
+  EXPECT_EQ(front_process, first.process_id()) << "the first run's window is not in front";
+  EXPECT_EQ(::GetAncestor(front, GA_ROOTOWNER), window);
   const std::vector<std::string> messages = second.OwnLogMessages();
   EXPECT_EQ(messages,
             (std::vector<std::string>{

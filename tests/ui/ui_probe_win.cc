@@ -327,7 +327,13 @@ int Kill(DWORD process_id) {
 int Run(int argc, wchar_t** argv) {
   ::SetEnvironmentVariableW(L"TEMP", argv[2]);
   ::SetEnvironmentVariableW(L"TMP", argv[2]);
-  std::wstring command_line = L"\"" + std::wstring(argv[3]) + L"\"";
+  // LITE_UI_RUN_ARGV0 names the program on the command line differently from
+  // the file that runs: the installer then sees a program path that does not
+  // exist, as when it is started through a renamed or moved link.
+  wchar_t argv0[MAX_PATH] = {};
+  const bool other_argv0 = ::GetEnvironmentVariableW(L"LITE_UI_RUN_ARGV0", argv0, MAX_PATH) > 0;
+  ::SetEnvironmentVariableW(L"LITE_UI_RUN_ARGV0", nullptr);
+  std::wstring command_line = L"\"" + std::wstring(other_argv0 ? argv0 : argv[3]) + L"\"";
   for (int i = 4; i < argc; ++i)
     command_line += L" " + std::wstring(argv[i]);
   STARTUPINFOW startup = {};
@@ -339,8 +345,8 @@ int Run(int argc, wchar_t** argv) {
   for (int attempt = 0; attempt < 3 && !started; ++attempt) {
     if (attempt > 0)
       ::Sleep(500);
-    started = ::CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &info) != FALSE;
+    started = ::CreateProcessW(other_argv0 ? argv[3] : nullptr, command_line.data(), nullptr,
+                               nullptr, FALSE, 0, nullptr, nullptr, &startup, &info) != FALSE;
     if (!started)
       std::fprintf(stderr, "ui_probe: CreateProcessW failed: %lu\n", ::GetLastError());
   }
