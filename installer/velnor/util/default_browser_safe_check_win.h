@@ -22,6 +22,9 @@ class ProbeProcessWin : public ProbeProcess {
   Exit WaitForExit(uint32_t timeout_ms) override;
   void Terminate(uint32_t exit_code) override;
 
+  // The child started last; null before a start.
+  HANDLE process() const { return process_.Get(); }
+
  private:
   base::String16 program_;
   base::win::ScopedHandle process_;
