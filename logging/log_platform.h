@@ -20,6 +20,10 @@ void SetLastErrorCode(uint32_t code);
 // "<code>, <system message>"; the message as the system gives it.
 std::string ErrorText(uint32_t code);
 
+// Hands one finished line of the diagnostic log to the platform's debug
+// output (the debugger's channel on Windows, standard error elsewhere).
+void WriteDebugOutput(const std::string& line);
+
 }  // namespace logging::platform
 
 #endif  // LOGGING_LOG_PLATFORM_H_

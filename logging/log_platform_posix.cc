@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "logging/log_platform.h"
@@ -40,6 +41,10 @@ void SetLastErrorCode(uint32_t code) {
 
 std::string ErrorText(uint32_t code) {
   return std::to_string(code) + ", " + std::strerror(static_cast<int>(code)) + "\n";
+}
+
+void WriteDebugOutput(const std::string& line) {
+  std::fputs(line.c_str(), stderr);
 }
 
 }  // namespace logging::platform

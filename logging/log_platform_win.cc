@@ -71,4 +71,8 @@ std::string ErrorText(uint32_t code) {
   return std::to_string(code) + ", " + message;
 }
 
+void WriteDebugOutput(const std::string& line) {
+  ::OutputDebugStringW(base::win::AsWide(base::UTF8ToUTF16(line)));
+}
+
 }  // namespace logging::platform

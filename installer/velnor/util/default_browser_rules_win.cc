@@ -3,25 +3,24 @@
 
 #include "installer/util/windows_version.h"
 #include "installer/util/windows_version_win.h"
+#include "installer/velnor/util/default_browser_safe_check_win.h"
 
 namespace installer::win10_default_browser {
 
 namespace {
 
-// PENDING: the probe child is not started yet; until it is, a Windows 10
-// build without the new interface is taken not to have the internal one
-// either, so the make-default check box is hidden there.
-bool IsInternalInterfaceAvailableSafeCheck() {
-  return false;
+bool IsInternalInterfaceAvailableSafeCheck(const WindowsVersion& version) {
+  ProbeProcessWin process;
+  return RunInterfaceSafeCheck(process, version.build, version.update_build);
 }
 
 }  // namespace
 
 bool CanMakeDefaultFromInstaller() {
   const WindowsVersion version = GetWindowsVersion();
-  return CanMakeDefaultFromInstaller(WindowVersionNumber(version.major, version.minor),
-                                     version.build, version.update_build,
-                                     &IsInternalInterfaceAvailableSafeCheck);
+  return CanMakeDefaultFromInstaller(
+      WindowVersionNumber(version.major, version.minor), version.build, version.update_build,
+      [&version] { return IsInternalInterfaceAvailableSafeCheck(version); });
 }
 
 }  // namespace installer::win10_default_browser
