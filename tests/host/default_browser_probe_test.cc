@@ -300,7 +300,7 @@ TEST(FileAssociationTest, ExtensionsListAndToastFailures) {
   EXPECT_TRUE(capture.Has("SHAssocEnumHandlers error, hr=0x80004005 extension=.html"));
   EXPECT_TRUE(capture.Has("[VERBOSE1 windows10_file_association_utils:"));
   EXPECT_TRUE(
-      capture.Has("Failed to set MSEdgeHTM_.htm of "
+      capture.Has("Failed to set .htm of "
                   "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\ApplicationAssociationToasts\n"));
 }
 

@@ -117,7 +117,7 @@ bool ClearAssociationToast(ShellAssociations& shell, const base::String16& name)
   const base::String16 value_name = kToastValuePrefix + name;
   if (shell.SetUserDword(kToastsKey, value_name, 0))
     return true;
-  DIAG_VLOG(1, kSourceUnit) << "Failed to set " << value_name << " of " << kToastsKey;
+  DIAG_VLOG(1, kSourceUnit) << "Failed to set " << name << " of " << kToastsKey;
   return false;
 }
 
