@@ -43,12 +43,13 @@ FARPROC WINAPI DelayLoadFailureHook(unsigned notification, PDelayLoadInfo info) 
       return nullptr;
     case dliFailLoadLib:
       ReportAndTrap(LibraryNotFoundMessage(library), library);
-    case dliFailGetProc:
-      ReportAndTrap(
-          FunctionNotFoundMessage(DelayLoadFunctionName(info->dlp.fImportByName != FALSE,
-                                                        info->dlp.szProcName, info->dlp.dwOrdinal),
-                                  library),
-          library);
+    case dliFailGetProc: {
+      const std::string function =
+          info ? DelayLoadFunctionName(info->dlp.fImportByName != FALSE, info->dlp.szProcName,
+                                       info->dlp.dwOrdinal)
+               : std::string();
+      ReportAndTrap(FunctionNotFoundMessage(function, library), library);
+    }
     default:
       return nullptr;
   }
