@@ -1,5 +1,5 @@
-// Owners of kernel objects, registry keys, loaded libraries, mapped views and
-// windows this code created.
+// Owners of kernel objects, registry keys, loaded libraries, mapped views,
+// directory listings and windows this code created.
 #ifndef BASE_WIN_SCOPED_HANDLE_WIN_H_
 #define BASE_WIN_SCOPED_HANDLE_WIN_H_
 
@@ -34,6 +34,13 @@ struct MappedViewTraits {
   static bool Free(const void* view) { return ::UnmapViewOfFile(view) != FALSE; }
 };
 using ScopedMappedView = ScopedGeneric<MappedViewTraits>;
+
+// A directory listing from FindFirstFileW, ended with FindClose.
+struct FindHandleTraits {
+  static HANDLE InvalidValue() { return INVALID_HANDLE_VALUE; }
+  static bool Free(HANDLE find) { return ::FindClose(find) != FALSE; }
+};
+using ScopedFindHandle = ScopedGeneric<FindHandleTraits>;
 
 // A window created by the owner's thread, destroyed on that thread.
 struct WindowTraits {

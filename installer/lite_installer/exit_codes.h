@@ -20,6 +20,9 @@ enum InstallerExitCode : int32_t {
   kExitInterfaceProbeFailed = 701,
   kExitDllFilesInWorkingDirectory = -200,
   kExitElevatedRunFailed = -1,
+  // A protected copy was started but its end or exit code could not be
+  // observed: the run failed, whatever the copy did.
+  kExitProtectedCopyLost = -1,
 };
 
 // "NAME(kind); error: detail" for a known kind (top byte), otherwise

@@ -99,22 +99,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
               << exit_code;
     return exit_code;
   }
-  switch (outcome) {
-    case lite_installer::kInsecureEnvironment:
-      LOG(INFO) << "Exiting, because of insecure environment.";
-      return exit_code;
-    case lite_installer::kSecureEnvironmentNotFound:
-      LOG(INFO) << "Can't find secure environment.";
-      break;
-    case lite_installer::kSecureEnvironment:
-      LOG(INFO) << "Runned in secure environment.";
-      break;
-    case lite_installer::kDllFilesInWorkingDirectory:
-      LOG(INFO) << "Exiting, DLL files found in working directory";
-      return lite_installer::kExitDllFilesInWorkingDirectory;
-    case lite_installer::kProtectedCopyFinished:
-      return exit_code;
-  }
+  const lite_installer::SecureEnvironmentStep step =
+      lite_installer::StepForSecureEnvironment(outcome, exit_code);
+  if (step.log_line)
+    LOG(INFO) << step.log_line;
+  if (step.end_run)
+    return step.exit_code;
 
   const base::CommandLine& command_line = lite_installer::ProcessCommandLine();
   if (command_line.HasSwitch("run-as-admin"))

@@ -4,21 +4,19 @@
 #ifndef INSTALLER_LITE_INSTALLER_STARTUP_SECURE_ENVIRONMENT_WIN_H_
 #define INSTALLER_LITE_INSTALLER_STARTUP_SECURE_ENVIRONMENT_WIN_H_
 
-namespace lite_installer {
+#include "installer/lite_installer/startup/secure_environment_result.h"
 
-enum SecureEnvironmentResult : int {
-  kInsecureEnvironment = 0,
-  kSecureEnvironmentNotFound = 1,
-  kSecureEnvironment = 2,
-  kDllFilesInWorkingDirectory = 3,
-  kProtectedCopyFinished = 4,
-};
+namespace lite_installer {
 
 // Writes |*exit_code| only when a protected copy ran. Logs nothing: the log
 // does not exist yet.
 SecureEnvironmentResult CheckSecureEnvironment(int* exit_code);
 
-// The branch for systems without SetDefaultDllDirectories.
+// The branch for systems without SetDefaultDllDirectories. In the protected
+// copy or the elevated child: looks for library files beside the executable.
+// Otherwise: runs a copy of the executable from a directory created for it,
+// waits for the copy, stores its exit code in |*exit_code| and removes the
+// directory again.
 SecureEnvironmentResult RunInProtectedDirectory(int* exit_code);
 
 }  // namespace lite_installer
