@@ -202,16 +202,6 @@ def case_languages(wine):
     gallery.write_index()
 
 
-def wait_for_other_dialog(wine, main_hwnd, timeout=60):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = ui.Window.wait(wine, 2000, title="*")
-        if found and found.hwnd != main_hwnd:
-            return found
-        time.sleep(0.3)
-    return None
-
-
 def case_error_dialogs(wine):
     """A failed installation ends with the failure dialog: the download
     offer after an archive that fails verification, and, with the download
@@ -231,7 +221,7 @@ def case_error_dialogs(wine):
             window = ui.Window.wait(wine, title="*")
             check(window is not None, "the window appears")
             check(window.click_control(1), "Install clicked")
-            dialog = wait_for_other_dialog(wine, window.hwnd, 150)
+            dialog = ui.wait_for_other_dialog(wine, window.hwnd, 150)
             log_tail = "\n".join(run.log().splitlines()[-12:])
             check(dialog is not None,
                   f"a dialog follows the failed installation ({setup}, {args}); the log "
@@ -261,16 +251,7 @@ CASES = {"dialogs": case_dialogs, "languages": case_languages,
 
 
 def main():
-    if len(sys.argv) != 2 or sys.argv[1] not in CASES:
-        print(__doc__, file=sys.stderr)
-        return 2
-    wine = ui.Wine()
-    try:
-        CASES[sys.argv[1]](wine)
-    except Failure as failure:
-        print(f"FAILED: {failure}")
-        return 1
-    return 0
+    return ui.run_case(CASES, __doc__, end_leftovers=False)
 
 
 if __name__ == "__main__":

@@ -13,7 +13,6 @@ import os
 import re
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import ui_harness as ui  # noqa: E402
@@ -27,16 +26,8 @@ FOLDER_LOCKED_TEXT = 449
 LOG_PID = re.compile(r"^\S+ \S+ (\d+):")
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, message, run=None):
-    if not condition:
-        if run is not None:
-            message += "\n-- log --\n" + "\n".join(run.log().splitlines()[-25:])
-        raise Failure(message)
-    print(f"ok: {message}")
+Failure = ui.Failure
+check = ui.check
 
 
 def record_file():
@@ -64,16 +55,6 @@ def read(path):
 def pids_logging(run, text):
     return {LOG_PID.match(line).group(1) for line in run.log().splitlines()
             if text in line and LOG_PID.match(line)}
-
-
-def wait_for_other_dialog(wine, main_hwnd, timeout):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = ui.Window.wait(wine, 2000, title="*")
-        if found and found.hwnd != main_hwnd:
-            return found
-        time.sleep(0.3)
-    return None
 
 
 def start(wine, variant, setup, extra_env=None):
@@ -161,7 +142,7 @@ def case_setup_code(wine):
               "the parent saw the copy fail", run)
         # Code 6 is the folder-locked failure; the default brand's dialogs
         # are classic.
-        dialog = wait_for_other_dialog(wine, window.hwnd, 60)
+        dialog = ui.wait_for_other_dialog(wine, window.hwnd, 60)
         check(dialog is not None, "a failure dialog follows", run)
         texts = [control["text"] for control in dialog.controls()]
         check(any(text.startswith(ui.resource_string(FOLDER_LOCKED_TEXT)) for text in texts),
@@ -208,17 +189,7 @@ CASES = {name[len("case_"):]: function for name, function in globals().items()
 
 
 def main():
-    if len(sys.argv) != 2 or sys.argv[1] not in CASES:
-        print(__doc__, file=sys.stderr)
-        return 2
-    wine = ui.Wine()
-    wine.end_leftovers()
-    try:
-        CASES[sys.argv[1]](wine)
-    except Failure as failure:
-        print(f"FAILED: {failure}")
-        return 1
-    return 0
+    return ui.run_case(CASES, __doc__)
 
 
 if __name__ == "__main__":

@@ -11,6 +11,7 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 import urllib.parse
@@ -38,6 +39,41 @@ def env(name, default=None):
 def windows_path(path):
     """A Linux path as Wine's Z: drive names it."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Failure(Exception):
+    """A check of a window test that did not hold."""
+
+
+def check(condition, message, run=None):
+    """Prints the check when it holds, raises Failure when not; with |run| the
+    failure carries the tail of that run's log."""
+    if not condition:
+        if run is not None:
+            message += "\n-- log --\n" + "\n".join(run.log().splitlines()[-25:])
+        raise Failure(message)
+    print(f"ok: {message}")
+
+
+def run_case(cases, usage, end_leftovers=True):
+    """The entry of a test script: runs the case named by the one argument.
+    Exit 0 when every check held, 1 on a failed check, SKIP when skipped,
+    2 on a wrong argument."""
+    if len(sys.argv) != 2 or sys.argv[1] not in cases:
+        print(usage, file=sys.stderr)
+        return 2
+    wine = Wine()
+    if end_leftovers:
+        wine.end_leftovers()
+    try:
+        cases[sys.argv[1]](wine)
+    except Skip as skip:
+        print(f"skipped: {skip}")
+        return SKIP
+    except Failure as failure:
+        print(f"FAILED: {failure}")
+        return 1
+    return 0
 
 
 class Skip(Exception):
@@ -247,6 +283,18 @@ class Window:
 
     def gone(self, timeout_ms):
         return self.wine.probe("gone", self.hwnd, timeout_ms, timeout=timeout_ms / 1000 + 30)
+
+
+def wait_for_other_dialog(wine, main_hwnd, timeout=60):
+    """The first visible dialog other than the window |main_hwnd|, waited for
+    up to |timeout| seconds; None when none came."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = Window.wait(wine, 2000, title="*")
+        if found and found.hwnd != main_hwnd:
+            return found
+        time.sleep(0.3)
+    return None
 
 
 def settle(seconds=0.8):

@@ -41,14 +41,8 @@ SLIDES = "browser/installer/slides/default/x2/"
 SERVED_SLIDE_COLOUR = (40, 160, 90)
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-    print(f"ok: {message}")
+Failure = ui.Failure
+check = ui.check
 
 
 def require_dialog(window):
@@ -411,20 +405,7 @@ CASES = {name[len("case_"):]: function for name, function in globals().items()
 
 
 def main():
-    if len(sys.argv) != 2 or sys.argv[1] not in CASES:
-        print(__doc__, file=sys.stderr)
-        return 2
-    wine = ui.Wine()
-    wine.end_leftovers()
-    try:
-        CASES[sys.argv[1]](wine)
-    except ui.Skip as skip:
-        print(f"skipped: {skip}")
-        return ui.SKIP
-    except Failure as failure:
-        print(f"FAILED: {failure}")
-        return 1
-    return 0
+    return ui.run_case(CASES, __doc__)
 
 
 if __name__ == "__main__":
