@@ -127,7 +127,9 @@ def run_sequence(wine, style, lang, factor, plan, extra_args=()):
             else:
                 left, top, right, bottom = controls[button]["rect"]
                 wine.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", "1")
-            lines = read_report(report, 2 * index + 2, 20)
+            # A button that opens a page waits for the shell, which under load
+            # takes Wine many seconds; the result line comes after it.
+            lines = read_report(report, 2 * index + 2, 45)
             got = lines[-1] if len(lines) == 2 * index + 2 else {}
             expected = 1 if button == 1 else button
             check(got.get("event") == "result" and got.get("result") == expected,
