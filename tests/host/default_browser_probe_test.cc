@@ -18,7 +18,7 @@ namespace {
 // What the fake objects were asked, in order.
 using Journal = std::vector<std::string>;
 
-struct FakeHandlerSpec {
+struct FakeHandlerAnswers {
   HResult name_hr = kOk;
   base::String16 name;
   bool make_default = true;
@@ -40,23 +40,24 @@ class FakeMakeDefault : public AssocHandlerMakeDefault {
 
 class FakeHandler : public AssocHandler {
  public:
-  FakeHandler(FakeHandlerSpec spec, Journal* journal) : spec_(std::move(spec)), journal_(journal) {}
-  UiName GetUIName() override { return {spec_.name_hr, spec_.name}; }
+  FakeHandler(FakeHandlerAnswers answers, Journal* journal)
+      : answers_(std::move(answers)), journal_(journal) {}
+  UiName GetUIName() override { return {answers_.name_hr, answers_.name}; }
   ComResult<AssocHandlerMakeDefault> QueryMakeDefault() override {
-    journal_->push_back("QueryMakeDefault " + base::UTF16ToUTF8(spec_.name));
-    if (!spec_.make_default)
+    journal_->push_back("QueryMakeDefault " + base::UTF16ToUTF8(answers_.name));
+    if (!answers_.make_default)
       return {kNoInterface, nullptr};
-    return {kOk, std::make_unique<FakeMakeDefault>(spec_.make_default_hr, journal_)};
+    return {kOk, std::make_unique<FakeMakeDefault>(answers_.make_default_hr, journal_)};
   }
 
  private:
-  FakeHandlerSpec spec_;
+  FakeHandlerAnswers answers_;
   Journal* journal_;
 };
 
 class FakeEnum : public EnumAssocHandlers {
  public:
-  FakeEnum(std::vector<FakeHandlerSpec> handlers, Journal* journal, HResult end_hr = kFalse)
+  FakeEnum(std::vector<FakeHandlerAnswers> handlers, Journal* journal, HResult end_hr = kFalse)
       : handlers_(std::move(handlers)), journal_(journal), end_hr_(end_hr) {}
   ~FakeEnum() override { journal_->push_back("enum released"); }
   ComResult<AssocHandler> Next() override {
@@ -67,7 +68,7 @@ class FakeEnum : public EnumAssocHandlers {
   }
 
  private:
-  std::vector<FakeHandlerSpec> handlers_;
+  std::vector<FakeHandlerAnswers> handlers_;
   size_t next_ = 0;
   Journal* journal_;
   HResult end_hr_;
@@ -88,7 +89,7 @@ class FakeShell : public ShellAssociations {
   std::map<std::string, HResult> answering;
   HResult set_app_hr = kOk;
   // Handlers per protocol or extension; a missing entry fails to enumerate.
-  std::map<base::String16, std::vector<FakeHandlerSpec>> handlers;
+  std::map<base::String16, std::vector<FakeHandlerAnswers>> handlers;
   bool registry_writable = true;
   std::vector<std::string> created;
   std::vector<base::String16> toasts;
@@ -157,7 +158,7 @@ class DiagnosticCapture {
   std::vector<std::string> lines_;
 };
 
-const FakeHandlerSpec kReadable = {kOk, u"Some Browser", true, kOk};
+const FakeHandlerAnswers kReadable = {kOk, u"Some Browser", true, kOk};
 
 TEST(InterfaceProbeTest, CandidatesAreTriedInOrderUntilOneAnswers) {
   DiagnosticCapture capture;
@@ -247,8 +248,8 @@ TEST(InterfaceProbeTest, FirstReadableHandlerDecidesInCheckOnlyMode) {
 TEST(FileAssociationTest, MakeHandlerDefaultFindsTheNamedHandlerAndConsumesTheEnumeration) {
   DiagnosticCapture capture;
   Journal journal;
-  auto handlers = [&journal](std::vector<FakeHandlerSpec> specs, HResult end_hr = kFalse) {
-    return std::make_unique<FakeEnum>(std::move(specs), &journal, end_hr);
+  auto handlers = [&journal](std::vector<FakeHandlerAnswers> answers, HResult end_hr = kFalse) {
+    return std::make_unique<FakeEnum>(std::move(answers), &journal, end_hr);
   };
 
   // Not in check-only mode: names must match exactly, and the handler taken
