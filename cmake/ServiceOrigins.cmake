@@ -13,6 +13,8 @@ set(LITE_ORIGIN_CONFIG "https://config.velnor.example" CACHE STRING
 set(LITE_ORIGIN_STATS "https://stats.velnor.example" CACHE STRING "Statistics service")
 set(LITE_ORIGIN_STATS_STORAGE "https://stats-storage.velnor.example" CACHE STRING
     "Statistics storage (installation-finished report)")
+set(LITE_ORIGIN_CRASH "https://crash-reports.velnor.example" CACHE STRING
+    "Crash-report service (minidump uploads)")
 
 # The vendor's browser site, where the failure dialogs send the user: one
 # host per country edition, chosen by the brand id.

@@ -1,6 +1,6 @@
 #include "crash/scoped_crash_reporter.h"
 
-#include <map>
+#include "crash/crash_annotations.h"
 
 namespace crashpad {
 
@@ -8,8 +8,8 @@ namespace {
 
 // PENDING: the reporter does not write dumps yet; the annotations a report
 // would carry are kept in memory.
-std::map<std::string, std::string>& CrashKeys() {
-  static std::map<std::string, std::string> keys;
+Annotations& CrashKeys() {
+  static Annotations keys;
   return keys;
 }
 
@@ -19,7 +19,7 @@ ScopedCrashReporter::ScopedCrashReporter() = default;
 ScopedCrashReporter::~ScopedCrashReporter() = default;
 
 void SetCrashKey(const std::string& key, const std::string& value) {
-  CrashKeys()[key] = value;
+  SetAnnotation(&CrashKeys(), key, value);
 }
 
 }  // namespace crashpad
