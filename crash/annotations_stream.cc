@@ -88,7 +88,7 @@ std::string BuildAnnotationsStream(const Guid& report_id,
   AppendU32(&list, static_cast<uint32_t>(annotations.size()));
   for (const auto& [key, value] : annotations) {
     for (const std::string* text : {&key, &value}) {
-      if (strings.size() > kMaxPosition || text->size() > kMaxPosition - 5 - strings.size())
+      if (strings.size() > kMaxPosition - 5 || text->size() > kMaxPosition - 5 - strings.size())
         return std::string();
       AppendU32(&list, static_cast<uint32_t>(strings.size()));
       AppendU32(&strings, static_cast<uint32_t>(text->size()));
