@@ -188,10 +188,15 @@ TEST(AnnotationsStreamTest, HostileDumpsFailCleanly) {
 }
 
 // A file that can be read but not written.
-class ReadOnlyFile : public StringFile {
+class ReadOnlyFile : public FileReaderWriterInterface {
  public:
-  using StringFile::StringFile;
+  explicit ReadOnlyFile(std::string contents) : file_(std::move(contents)) {}
+  int64_t Read(void* data, size_t size) override { return file_.Read(data, size); }
   bool Write(const void*, size_t) override { return false; }
+  bool SeekTo(uint64_t offset) override { return file_.SeekTo(offset); }
+
+ private:
+  StringFile file_;
 };
 
 TEST(AnnotationsStreamTest, AFailedWriteFails) {

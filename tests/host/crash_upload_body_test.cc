@@ -88,7 +88,7 @@ TEST(MultipartBuilderTest, BoundaryIsUniformOverItsAlphabet) {
   // 62 characters: draws from the last incomplete round of 62 in 32 bits are
   // thrown away, then 61 is the last character and 62 wraps to the first.
   std::vector<uint32_t> draws = {0xFFFFFFFF, 0xFFFFFFFC, 61, 62};
-  draws.resize(33, 0);
+  draws.resize(34, 0);
   RandomSource scripted = [&draws, i = size_t{0}]() mutable { return draws.at(i++); };
   EXPECT_EQ(MakeMultipartBoundary(scripted).substr(21, 3), "z00");
   EXPECT_EQ(MakeMultipartBoundary(Counter(0xFFFFFFFA)).substr(21, 3), "yz0");
