@@ -8,6 +8,13 @@ set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 option(LITE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(LITE_FUZZ "Build the libFuzzer targets (clang)" OFF)
 option(LITE_BUILD_TESTS "Build the tests" ON)
+# Test builds only: the switches and setters that let tests crash the
+# installer and shorten or skip the crash upload. A release leaves it off, so
+# none of it is in the shipped program.
+option(LITE_TEST_HOOKS "Compile the test-only hooks into the programs" OFF)
+if(LITE_TEST_HOOKS)
+  add_compile_definitions(LITE_TEST_HOOKS)
+endif()
 
 set(LITE_WARNINGS -Wall -Wextra -Werror -Wno-missing-field-initializers)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")

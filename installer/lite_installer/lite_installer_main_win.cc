@@ -144,6 +144,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     brand.info().language = language;
   brand.FillDefaults();
   SetConfigurationCrashKeys(distrib, brand);
+#if defined(LITE_TEST_HOOKS)
+  // Test builds only: a crash once every crash key of the run is set, for
+  // the crash reporter's end-to-end test and the demo.
+  if (command_line.HasSwitch("lite-test-crash"))
+    *static_cast<volatile int*>(nullptr) = 0;
+#endif
   const uint16_t language_id = brand.info().language_id;
 
   const bool has_sse2 = ::IsProcessorFeaturePresent(kFeatureSse2);

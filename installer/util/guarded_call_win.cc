@@ -52,4 +52,8 @@ bool GuardedCall(void (*call)(void* context), void* context, DownloadErrorInfo* 
   return false;
 }
 
+bool IsInsideGuardedCall() {
+  return t_guard != nullptr;
+}
+
 }  // namespace installer

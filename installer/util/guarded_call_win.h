@@ -14,6 +14,11 @@ namespace installer {
 // point of the exception; it must not own resources that need releasing.
 bool GuardedCall(void (*call)(void* context), void* context, DownloadErrorInfo* info);
 
+// True while the calling thread runs inside a guarded call: a crash there is
+// the call's to turn into a failure, so other unhandled-exception filters
+// (the crash reporter's) leave it to the guarded call's filter.
+bool IsInsideGuardedCall();
+
 }  // namespace installer
 
 #endif  // INSTALLER_UTIL_GUARDED_CALL_WIN_H_

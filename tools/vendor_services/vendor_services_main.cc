@@ -40,7 +40,9 @@ Services:
   GET  /get/browser/install       statistics storage: 200, empty
   POST /submit                    crash reports (chunked, gzip, multipart):
                                   fields journaled, files stored under
-                                  DIR/_received/
+                                  DIR/_received/ (also with a status or
+                                  stall fault, which delay or change the
+                                  answer only)
   GET  /_control/fault?fault=F    adds fault F while running (F URL-encoded)
   GET  /_control/reset            back to the faults given on the command line
 
@@ -437,11 +439,21 @@ int main(int argc, char** argv) {
     record["fields"] = fields;
     record["files"] = files;
     record["other_body_size"] = raw.size();
+    // The upload is stored whatever the faults say, so that a test can
+    // compare what arrived with the dump the client kept.
+    const std::vector<Fault> applied = services.faults.Take(req.path);
+    record["faults"] = FaultNames(applied);
     const bool taken = !files.empty();
-    record["status"] = taken ? 200 : 400;
+    int status = taken ? 200 : 400;
+    if (const Fault* fault = Find(applied, Fault::Kind::kStatus))
+      status = static_cast<int>(fault->number);
+    record["status"] = status;
     journal.Append(record);
-    res.status = taken ? 200 : 400;
-    res.set_content(taken ? "ok" : "no dump in the upload", "text/plain");
+    if (const Fault* stall = Find(applied, Fault::Kind::kStall))
+      InterruptibleSleep(static_cast<double>(stall->number));
+    res.status = status;
+    res.set_content(status == 200 ? "ok" : taken ? "refused" : "no dump in the upload",
+                    "text/plain");
   });
   server.Get(R"(/.*)", [&](const httplib::Request& req, httplib::Response& res) {
     services.ServeFile(req, res);
