@@ -88,6 +88,32 @@ def check_dialog(shown, style, label):
     return controls
 
 
+def click_button(wine, report, wanted_count, shown, button, label):
+    """Clicks |button| of the dialog |shown| with the pointer. Under load a
+    click on the display now and then never reaches the dialog: a button
+    that only ends the dialog is clicked once more while the dialog is still
+    there and no result came, with what Windows sees at the point printed;
+    after a second lost click the button's click is posted to the dialog, so
+    that the result is still checked. Buttons that open pages through the
+    shell are clicked once: a repeat would open a second page."""
+    left, top, right, bottom = button["rect"]
+    centre = ((left + right) // 2, (top + bottom) // 2)
+    for attempt in range(2):
+        wine.xdotool("mousemove", "--sync", *centre)
+        ui.settle(0.2)
+        wine.xdotool("click", "1")
+        if button["id"] not in (212, 213) or \
+                len(read_report(report, wanted_count, 15)) >= wanted_count or \
+                not (wine.probe("window", shown["hwnd"]) or {}).get("visible"):
+            return
+        print(f"{label}: no result 15 s after click {attempt + 1}; at the point Windows "
+              f"finds {wine.probe('at', *centre)}; the dialog answers messages: "
+              f"{wine.probe('responsive', shown['hwnd'], 5000)}; pointer: "
+              f"{wine.xdotool('getmouselocation').strip()}")
+    print(f"{label}: posting the click of button {button['id']} to the dialog")
+    wine.probe("post-click", shown["hwnd"], button["id"])
+
+
 def run_sequence(wine, style, lang, factor, plan, extra_args=()):
     """Shows the dialogs of |plan| ((kind, button) pairs) one after the other,
     photographs and checks each, clicks its button and returns the report."""
@@ -125,18 +151,7 @@ def run_sequence(wine, style, lang, factor, plan, extra_args=()):
                 open(close_signal, "w").close()
                 button = 213
             else:
-                left, top, right, bottom = controls[button]["rect"]
-                centre = ((left + right) // 2, (top + bottom) // 2)
-                wine.xdotool("mousemove", *centre, "click", "1")
-                # Under load a click on the display now and then never reaches
-                # the dialog. A button that only ends the dialog is clicked
-                # once more while the dialog is still there (Install-like
-                # buttons open pages through the shell and are not repeated).
-                if button in (212, 213) and \
-                        len(read_report(report, 2 * index + 2, 15)) < 2 * index + 2 and \
-                        (wine.probe("window", shown["hwnd"]) or {}).get("visible"):
-                    print(f"{label}: the click did not arrive; clicking again")
-                    wine.xdotool("mousemove", *centre, "click", "1")
+                click_button(wine, report, 2 * index + 2, shown, controls[button], label)
             # A button that opens a page waits for the shell, which under load
             # takes Wine many seconds; the result line comes after it.
             lines = read_report(report, 2 * index + 2, 45)

@@ -20,6 +20,11 @@
 //   ui_probe gone HWND MS              waits until the window no longer exists
 //   ui_probe dialog-click OWNER ID MS  waits for a visible dialog of OWNER's process
 //                                      other than OWNER and posts it BN_CLICKED of ID
+//   ui_probe at X Y                    the window under the screen point, and its
+//                                      top-level window, as Windows hit-tests it
+//   ui_probe responsive HWND MS        whether the window's thread answers a
+//                                      message within MS
+//   ui_probe post-click HWND ID        posts the window BN_CLICKED of its control ID
 //   ui_probe kill PID                  ends the process (a test's leftover run)
 //   ui_probe run TEMP EXE ARGS...      runs EXE with TEMP and TMP set to TEMP; prints
 //                                      {"pid":N} at the start and {"exit_code":N} (all
@@ -317,6 +322,29 @@ int DialogClick(HWND owner, int id, DWORD timeout_ms) {
   return 0;
 }
 
+int At(int x, int y) {
+  const HWND hit = ::WindowFromPoint(POINT{x, y});
+  const HWND root = hit ? ::GetAncestor(hit, GA_ROOT) : nullptr;
+  std::printf("{\"hit\":%s,\"root\":%s}\n", hit ? WindowJson(hit).c_str() : "null",
+              root ? WindowJson(root).c_str() : "null");
+  return 0;
+}
+
+int Responsive(HWND window, DWORD timeout_ms) {
+  DWORD_PTR answer = 0;
+  const bool answered =
+      ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout_ms, &answer) != 0;
+  std::printf("%s\n", answered ? "true" : "false");
+  return 0;
+}
+
+int PostClick(HWND window, int id) {
+  const bool posted = ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                     reinterpret_cast<LPARAM>(::GetDlgItem(window, id))) != 0;
+  std::printf("%s\n", posted ? "true" : "false");
+  return 0;
+}
+
 int Kill(DWORD process_id) {
   base::win::ScopedHandle process(::OpenProcess(PROCESS_TERMINATE, FALSE, process_id));
   const bool ended = process.IsValid() && ::TerminateProcess(process.Get(), 1);
@@ -406,6 +434,13 @@ int wmain(int argc, wchar_t** argv) {
   } else if (command == L"dialog-click" && argc == 5) {
     result = DialogClick(ParseWindow(argv[2]), std::wcstol(argv[3], nullptr, 10),
                          static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10)));
+  } else if (command == L"at" && argc == 4) {
+    result = At(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10));
+  } else if (command == L"responsive" && argc == 4) {
+    result =
+        Responsive(ParseWindow(argv[2]), static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)));
+  } else if (command == L"post-click" && argc == 4) {
+    result = PostClick(ParseWindow(argv[2]), std::wcstol(argv[3], nullptr, 10));
   } else if (command == L"kill") {
     result = Kill(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
   } else if (command == L"run" && argc >= 4) {
