@@ -118,9 +118,7 @@ uint64_t Version(DWORD most_significant, DWORD least_significant) {
   return (static_cast<uint64_t>(most_significant) << 32) | least_significant;
 }
 
-// Writes every chunk of |body| as it is framed, or (for a request whose
-// total length is declared) the chunks collected before the request was
-// sent.
+// One chunk with one write: its header, data and trailer.
 bool WriteChunk(HINTERNET request, std::string_view chunk) {
   DWORD written = 0;
   if (!::WinHttpWriteData(request, chunk.data(), static_cast<DWORD>(chunk.size()), &written)) {
@@ -202,6 +200,14 @@ bool HttpTransportWin::ExecuteSynchronously(std::string* response_body) {
     return false;
   }
   HINTERNET request = handles.request.Get();
+  // The wait for the answer's headers has a limit of its own; Wine's is
+  // infinite unless set, so a server that never answers would hold the
+  // crashing process for good. It gets the same time-out as the rest.
+  DWORD response_timeout_ms = static_cast<DWORD>(timeout_ms);
+  if (!::WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response_timeout_ms,
+                          sizeof(response_timeout_ms))) {
+    LOG_AT(WARNING, kSource) << WinHttpErrorText("WinHttpSetOption", ::GetLastError());
+  }
 
   for (const auto& [name, value] : headers_) {
     const std::wstring line = ToWide(name + ": " + value + "\r\n");
