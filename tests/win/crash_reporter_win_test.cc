@@ -2,6 +2,8 @@
 // the dump it leaves, read here by following the minidump's own directory,
 // and the upload the local vendor services receive.
 #include <windows.h>
+// windows.h first: the other system headers build on its types.
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/win/wide.h"
 #include "crash/scoped_crash_reporter.h"
+#include "installer/util/user_id_platform_win.h"
 #include "tests/support/files_win.h"
+#include "tests/support/log_capture.h"
 #include "tests/support/process_win.h"
 #include "tests/support/vendor_services_win.h"
 
@@ -294,6 +299,55 @@ TEST(CrashReporterFilterTest, PutsBackThePreviousFilterOnlyOverItsOwn) {
   // A filter installed after the reporter's stays installed.
   EXPECT_EQ(InstalledFilter(), LaterFilter);
   ::SetUnhandledExceptionFilter(original);
+}
+
+// The user identifier is the real user's: each test leaves neither the file
+// nor the creation markers behind.
+class CrashReporterUserIdTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = platform_.GetUserIdFilePath(true);
+    ASSERT_FALSE(path_.empty());
+    wchar_t name[257];
+    DWORD size = 257;
+    ASSERT_TRUE(::GetUserNameW(name, &size));
+    marker_ = std::wstring(L"UICreated_") + name;
+    TearDown();
+  }
+  void TearDown() override {
+    ::DeleteFileW(base::win::AsWide(path_));
+    ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\AppDataLow\\Velnor", marker_.c_str());
+    ::SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Velnor", marker_.c_str());
+  }
+
+  broupdater::UserIdPlatformWin platform_;
+  base::String16 path_;
+  std::wstring marker_;
+};
+
+TEST_F(CrashReporterUserIdTest, IdentifierWithoutBracesIsTheClientId) {
+  ASSERT_TRUE(platform_.WriteFile(path_, "a1b2c3d4-0102-f0e0-ff00-102030405060"));
+  ASSERT_TRUE(platform_.RememberUidIsCreated());
+  const ChildRun run = RunCrashChild(L"access_violation --no-upload");
+  ASSERT_EQ(run.exit_code, kAccessViolation);
+  const Dump dump = run.OnlyDump();
+  EXPECT_EQ(dump.Annotations().at("uid"), "A1B2C3D4-0102-F0E0-FF00-102030405060");
+  // The client id field of the stream, in the GUID's in-memory layout.
+  const auto stream = dump.streams.at(kAnnotationsStream);
+  EXPECT_EQ(U32(dump.bytes, stream.first + 20), 0xA1B2C3D4u);
+  EXPECT_EQ(dump.bytes.substr(stream.first + 28, 8),
+            std::string("\xFF\x00\x10\x20\x30\x40\x50\x60", 8));
+}
+
+TEST_F(CrashReporterUserIdTest, NoIdentifierIsWarnedOnce) {
+  // The marker without the file: the identifier is empty and not recreated.
+  ASSERT_TRUE(platform_.RememberUidIsCreated());
+  test::LogCapture log;
+  { crashpad::ScopedCrashReporter reporter; }
+  int warnings = 0;
+  for (const std::string& line : log.Lines())
+    warnings += line == "WARNING: uid not found, use empty";
+  EXPECT_EQ(warnings, 1) << log.Lines().size();
 }
 
 }  // namespace

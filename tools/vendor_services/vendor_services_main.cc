@@ -452,7 +452,9 @@ int main(int argc, char** argv) {
     if (const Fault* stall = Find(applied, Fault::Kind::kStall))
       InterruptibleSleep(static_cast<double>(stall->number));
     res.status = status;
-    res.set_content(status == 200 ? "ok" : taken ? "refused" : "no dump in the upload",
+    res.set_content(status == 200 ? "ok"
+                    : taken       ? "refused"
+                                  : "no dump in the upload",
                     "text/plain");
   });
   server.Get(R"(/.*)", [&](const httplib::Request& req, httplib::Response& res) {
